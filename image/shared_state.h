@@ -1,0 +1,50 @@
+// The program's shared state: one instance, owned here, read and written by
+// every window. Procedures of image/ take the parts they work on as arguments;
+// the windows pass the members of Shared().
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "image/radio_image.h"
+
+namespace zv {
+
+// Low and high limits of bands A to D in whole MHz; a frequency f lies in a
+// band when low <= f < high + 1.
+struct Band_Limits {
+  double Band_A_Low = 136, Band_A_High = 174;
+  double Band_B_Low = 200, Band_B_High = 270;
+  double Band_C_Low = 400, Band_C_High = 520;
+  double Band_D_Low = 340, Band_D_High = 400;
+};
+
+struct Shared_State {
+  Radio_Image_Table Radio_Image;
+  Adjust_Table_Type Adjust_Table;
+  Adjust_Table_Type Adjust_Defaults;
+  // Working copy of the 256-byte option area; indices 256..512 are never used.
+  std::array<uint8_t, 513> Opt_Block{};
+
+  Band_Limits Bands;
+  int Chan_Count = 200;
+  double Tone_Tick_Ms = 0.000434028;
+
+  int Comm_Port = 1;          // 1..12
+  bool Port_Error = false;    // the last port open failed
+  bool Lang_Chinese = false;  // false: English
+
+  // Character codes of the typed password; only codes 0-5 are compared.
+  std::array<int, 17> Entered_Password{};
+
+  // File-dialog exchange with the alignment editor.
+  std::string Dlg_File_Name;
+  bool Open_Pending = false;
+  bool Save_Pending = false;
+};
+
+// The one instance of the running program.
+Shared_State &Shared();
+
+}  // namespace zv
