@@ -31,6 +31,9 @@ struct Shared_State {
   int Chan_Count = 200;
   double Tone_Tick_Ms = 0.000434028;
 
+  // The opening command, set at start-up from kHandshake_Bytes.
+  std::array<uint8_t, 8> Handshake_Bytes{};
+
   int Comm_Port = 1;          // 1..12
   bool Port_Error = false;    // the last port open failed
   bool Lang_Chinese = false;  // false: English
