@@ -1,0 +1,123 @@
+#include "image/num_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+namespace zv {
+
+namespace {
+
+bool Is_Blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double Val(std::string_view text) {
+  // Gather the characters that belong to the number, blanks left out, into a
+  // clean text that std::from_chars (locale-free) can read.
+  std::string clean;
+  size_t i = 0;
+  const size_t n = text.size();
+  auto skip_blanks = [&] {
+    while (i < n && Is_Blank(text[i])) ++i;
+  };
+
+  skip_blanks();
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') clean += '-';
+    ++i;
+  }
+  bool any_digit = false;
+  bool point = false;
+  for (;;) {
+    skip_blanks();
+    if (i >= n) break;
+    char c = text[i];
+    if (Is_Digit(c)) {
+      clean += c;
+      any_digit = true;
+      ++i;
+    } else if (c == '.' && !point) {
+      clean += c;
+      point = true;
+      ++i;
+    } else {
+      break;
+    }
+  }
+  if (!any_digit) return 0.0;
+
+  // An exponent only where digits follow the E (after an optional sign).
+  skip_blanks();
+  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    size_t j = i + 1;
+    std::string exponent = "e";
+    while (j < n && Is_Blank(text[j])) ++j;
+    if (j < n && (text[j] == '+' || text[j] == '-')) {
+      exponent += text[j];
+      ++j;
+    }
+    bool exp_digit = false;
+    for (;;) {
+      while (j < n && Is_Blank(text[j])) ++j;
+      if (j >= n || !Is_Digit(text[j])) break;
+      exponent += text[j];
+      exp_digit = true;
+      ++j;
+    }
+    if (exp_digit) clean += exponent;
+  }
+
+  double value = 0.0;
+  const char *first = clean.data();
+  const char *last = clean.data() + clean.size();
+  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec != std::errc() || !std::isfinite(value)) return 0.0;
+  (void)ptr;
+  return value;
+}
+
+std::string Shortest_Text(double value) {
+  if (!std::isfinite(value) || value == 0.0) return "0";
+
+  // 15 significant digits in scientific form: d.dddddddddddddde±x.
+  std::array<char, 64> buf{};
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                           std::chars_format::scientific, 14);
+  if (res.ec != std::errc()) return "0";
+  std::string sci(buf.data(), res.ptr);
+
+  std::string out;
+  size_t pos = 0;
+  if (sci[0] == '-') {
+    out += '-';
+    pos = 1;
+  }
+  const size_t e_pos = sci.find('e');
+  std::string digits;
+  for (size_t k = pos; k < e_pos; ++k)
+    if (sci[k] != '.') digits += sci[k];
+  const int exponent = std::atoi(sci.c_str() + e_pos + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  // The first digit stands for 10^exponent.
+  const int int_digits = exponent + 1;
+  if (int_digits <= 0) {
+    out += "0.";
+    out.append(static_cast<size_t>(-int_digits), '0');
+    out += digits;
+  } else if (static_cast<size_t>(int_digits) >= digits.size()) {
+    out += digits;
+    out.append(static_cast<size_t>(int_digits) - digits.size(), '0');
+  } else {
+    out += digits.substr(0, static_cast<size_t>(int_digits));
+    out += '.';
+    out += digits.substr(static_cast<size_t>(int_digits));
+  }
+  return out;
+}
+
+}  // namespace zv

@@ -1,0 +1,32 @@
+// Number texts: the one reader and the one writer of decimal numbers that the
+// program types, shows, stores in files and converts. Both ignore the locale:
+// "." is always the decimal point, whatever the user's settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zv {
+
+// The decimal number at the start of text.
+// - Blanks (space, tab, CR, LF) are skipped wherever they stand, also inside
+//   the number: " 1 45.5" reads 145.5.
+// - An optional sign ("+" or "-"), digits, at most one "." and, only where it
+//   continues the number, an exponent: "E" or "e", an optional sign and at
+//   least one digit ("1e3" reads 1000, "1e" and "1ex" read 1).
+// - The number ends at the first character that cannot continue it
+//   ("145.0125abc" reads 145.0125, "1.2.3" reads 1.2).
+// - A text without a leading number gives 0 ("", "abc", "-", ".").
+// - The result is always finite: a number too large for a double gives 0,
+//   one too small gives 0 as well.
+double Val(std::string_view text);
+
+// The shortest decimal text of value: rounded to at most 15 significant
+// digits, no trailing zeros after the point, no point for a whole number, no
+// exponent ever (1e20 gives 21 digits), no leading blank, "-" in front of a
+// negative value. A value below 1 has a "0" before the point ("0.5").
+// 145.0125 gives "145.0125", 430 gives "430", -0.0 gives "0".
+// A value that is not finite (infinity, NaN) gives "0".
+std::string Shortest_Text(double value);
+
+}  // namespace zv

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "image/symbol_codec.h"
+
+namespace zv {
+namespace {
+
+TEST(DtmfCodes, BothDirections) {
+  struct Case { int code; const char *ch; };
+  for (Case c : {Case{0, "D"}, Case{1, "1"}, Case{9, "9"}, Case{10, "0"}, Case{11, "*"},
+                 Case{12, "#"}, Case{13, "A"}, Case{14, "B"}, Case{15, "C"}}) {
+    EXPECT_EQ(Dtmf_Code_To_Char(c.code), c.ch);
+    EXPECT_EQ(Dtmf_Char_To_Code(c.ch), c.code) << c.ch;
+  }
+  for (int code : {-1, 16, 255, 0x7FFFFFFF}) EXPECT_EQ(Dtmf_Code_To_Char(code), "") << code;
+  struct Lower { const char *ch; int code; };
+  for (Lower c : {Lower{"a", 13}, Lower{"b", 14}, Lower{"c", 15}, Lower{"d", 0}, Lower{"E", 255},
+                  Lower{"e", 255}, Lower{"", 255}, Lower{"12", 255}, Lower{" ", 255}})
+    EXPECT_EQ(Dtmf_Char_To_Code(c.ch), c.code) << c.ch;
+}
+
+TEST(Tone5Symbols, CodesAndStandardNames) {
+  struct Case { const char *ch; int code; };
+  for (Case c : {Case{"0", 0}, Case{"9", 9}, Case{"A", 10}, Case{"F", 15}, Case{"a", 10},
+                 Case{"f", 15}, Case{"G", 255}, Case{"g", 255}, Case{"", 255}, Case{"10", 255}})
+    EXPECT_EQ(Tone5_Char_To_Code(c.ch), c.code) << c.ch;
+
+  const char *names[] = {"CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
+                         "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
+  for (int n = 0; n < 15; ++n) EXPECT_EQ(Tone5_Index_To_Std(n), names[n]);
+  for (int n : {-1, 15, 255}) EXPECT_EQ(Tone5_Index_To_Std(n), "") << n;
+}
+
+TEST(DisplayCharacters, BothDirections) {
+  struct Case { const char *ch; uint8_t byte; };
+  for (Case c : {Case{"0", 48}, Case{"9", 57}, Case{"A", 65}, Case{"Z", 90}, Case{"q", 81},
+                 Case{"a", 65}, Case{"z", 90}, Case{"+", 43}, Case{"-", 45}, Case{" ", 32},
+                 Case{"!", 11}, Case{"", 11}, Case{"AB", 11}, Case{"\xC3", 11}})
+    EXPECT_EQ(Msg_Char_To_Byte(c.ch), c.byte) << c.ch;
+
+  EXPECT_EQ(Msg_Byte_To_Char(81), "Q");
+  EXPECT_EQ(Msg_Byte_To_Char(32), " ");
+  EXPECT_EQ(Msg_Byte_To_Char(43), "+");
+  for (int b : {11, 97, 0, 255, -1, 256, 46}) EXPECT_EQ(Msg_Byte_To_Char(b), "") << b;
+  // Every byte of the set decodes to the character that encodes to it.
+  int in_set = 0;
+  for (int b = 0; b < 256; ++b) {
+    const std::string ch = Msg_Byte_To_Char(b);
+    if (ch.empty()) continue;
+    ++in_set;
+    EXPECT_EQ(Msg_Char_To_Byte(ch), b);
+  }
+  EXPECT_EQ(in_set, 39);
+}
+
+TEST(ToneToBytes, WritesTheToneWordOrNothing) {
+  struct Case { const char *text; bool written; uint8_t lo, hi; };
+  const Case cases[] = {
+      {"67.0", true, 0x9E, 0x02},  {"254.1", true, 0xED, 0x09}, {"100", true, 0xE8, 0x03},
+      {"FF", true, 0xFF, 0xFF},    {" 88.5 Hz", true, 0x75, 0x03},
+      // A low byte that rounds up to 256 carries into the high byte.
+      {"25.59", true, 0x00, 0x01}, {"51.18", true, 0x00, 0x02},
+      {"0", false, 0, 0},          {"300", false, 0, 0},        {"255", false, 0, 0},
+      {"-67", false, 0, 0},        {"ff", false, 0, 0},         {"", false, 0, 0},
+  };
+  for (const Case &c : cases) {
+    Radio_Image_Table image;
+    image.Fill(3, 3, 0, 15, 0x5A);
+    Tone_To_Bytes(c.text, image, 3, 10);
+    EXPECT_EQ(image(3, 10), c.written ? c.lo : 0x5A) << c.text;
+    EXPECT_EQ(image(3, 11), c.written ? c.hi : 0x5A) << c.text;
+    EXPECT_EQ(image(3, 9), 0x5A);
+    EXPECT_EQ(image(3, 12), 0x5A);
+  }
+  Radio_Image_Table image;
+  EXPECT_THROW(Tone_To_Bytes("67.0", image, 3, 16), std::out_of_range);
+  EXPECT_EQ(image(3, 16), 0);
+}
+
+}  // namespace
+}  // namespace zv
