@@ -1,6 +1,7 @@
 #include "image/freq_codec.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "image/num_text.h"
 
@@ -25,10 +26,8 @@ std::string Count_Text(long long count) {
 }  // namespace
 
 bool Freq_To_Bcd(std::string &text, Radio_Image_Table &image, int line, int col) {
-  // Touch the four cells first: a bad line or column throws before anything
-  // is written.
-  (void)image(line, col);
-  (void)image(line, col + 3);
+  if (col < 0 || col + 3 >= kImageDataCols) throw std::out_of_range("frequency cells out of range");
+  (void)image(line, col);  // a bad line throws here, before anything is written
 
   const double k = Val(text) * 1000;  // kHz
   const double q1 = Int((k + 0.001) / 2.5);

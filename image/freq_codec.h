@@ -26,9 +26,10 @@ namespace zv {
 // image line `line`, columns col..col+3, least significant byte first.
 //
 // A snapped frequency below 10 MHz or of 1000 MHz and more has no such text
-// and does not fit the stored digits: then, and when col..col+3 is not inside
-// the line, the function returns false and changes neither text nor image.
-// Returns true when it stored the frequency.
+// and does not fit the stored digits: then the function returns false and
+// changes neither text nor image. Returns true when it stored the frequency.
+// Columns col..col+3 must be data columns (0..15) of an image line; otherwise
+// it throws std::out_of_range before anything is changed.
 bool Freq_To_Bcd(std::string &text, Radio_Image_Table &image, int line, int col);
 
 // The four Bcd_Freq bytes of a frequency text in MHz, most significant first

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 #include "image/num_text.h"
 
@@ -64,9 +65,8 @@ uint8_t Msg_Char_To_Byte(std::string_view ch) {
 }
 
 void Tone_To_Bytes(std::string_view tone_text, Radio_Image_Table &image, int line, int col) {
-  // A bad line or column throws before anything is written.
-  (void)image(line, col);
-  (void)image(line, col + 1);
+  if (col < 0 || col + 1 >= kImageDataCols) throw std::out_of_range("tone cells out of range");
+  (void)image(line, col);  // a bad line throws here, before anything is written
   if (tone_text == "FF") {
     image(line, col) = 0xFF;
     image(line, col + 1) = 0xFF;

@@ -45,6 +45,8 @@ uint8_t Msg_Char_To_Byte(std::string_view ch);
 //   that a value just below a multiple of 25.6 Hz carries into the high byte
 //   instead of giving a low byte of 256;
 // - anything else writes nothing.
+// Columns col and col + 1 must be data columns (0..15) of an image line;
+// otherwise it throws std::out_of_range and writes nothing.
 void Tone_To_Bytes(std::string_view tone_text, Radio_Image_Table &image, int line, int col);
 
 }  // namespace zv

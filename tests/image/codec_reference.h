@@ -70,4 +70,14 @@ inline std::string Bcd_To_Freq(int b0, int b1, int b2, int b3) {
   return text;
 }
 
+// The tone word of a tone text in Hz for 0 < v < 255, as {low, high}; the low
+// byte is rounded to the nearest whole number, a tie to the even one.
+inline std::array<int, 2> Tone_To_Bytes(const std::string &t) {
+  const double v = Val(t);
+  const double w = v * 10;
+  const double high = Int(w / 256);
+  const double low = std::nearbyint(w - 256 * high);
+  return {static_cast<int>(low), static_cast<int>(high)};
+}
+
 }  // namespace zv::reference

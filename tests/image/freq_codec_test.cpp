@@ -88,11 +88,13 @@ TEST(FreqToBcd, RefusesFrequenciesWithoutAStoredFormAndChangesNothing) {
 TEST(FreqToBcd, CellsOutsideTheLineThrowBeforeWriting) {
   Radio_Image_Table image;
   std::string text = "145.0125";
-  EXPECT_THROW(Freq_To_Bcd(text, image, kLine, 14), std::out_of_range);
-  EXPECT_EQ(image(kLine, 14), 0);
-  EXPECT_EQ(image(kLine, 15), 0);
-  EXPECT_EQ(text, "145.0125");
+  for (int col : {-1, 13, 14}) {
+    EXPECT_THROW(Freq_To_Bcd(text, image, kLine, col), std::out_of_range) << col;
+    for (int c = 0; c <= 16; ++c) EXPECT_EQ(image(kLine, c), 0) << col;
+    EXPECT_EQ(text, "145.0125");
+  }
   EXPECT_THROW(Freq_To_Bcd(text, image, 1025, 0), std::out_of_range);
+  EXPECT_TRUE(Freq_To_Bcd(text, image, kLine, 12));
 }
 
 TEST(FreqToBcd, EveryGridFrequencyOfTheBandsEncodesAndDecodesToItself) {

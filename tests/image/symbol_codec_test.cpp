@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "image/num_text.h"
 #include "image/symbol_codec.h"
+#include "image/tone_list.h"
+#include "tests/image/codec_reference.h"
 
 namespace zv {
 namespace {
@@ -75,8 +78,36 @@ TEST(ToneToBytes, WritesTheToneWordOrNothing) {
     EXPECT_EQ(image(3, 12), 0x5A);
   }
   Radio_Image_Table image;
-  EXPECT_THROW(Tone_To_Bytes("67.0", image, 3, 16), std::out_of_range);
-  EXPECT_EQ(image(3, 16), 0);
+  for (int col : {-1, 15, 16}) {
+    EXPECT_THROW(Tone_To_Bytes("67.0", image, 3, col), std::out_of_range) << col;
+    EXPECT_EQ(image(3, 15), 0);
+    EXPECT_EQ(image(3, 16), 0);
+  }
+}
+
+TEST(ToneToBytes, EqualsTheTranscribedArithmeticUpToTheCarry) {
+  // Every hundredth of a hertz from 0.01 to 254.99.
+  for (int hundredths = 1; hundredths < 25500; ++hundredths) {
+    const std::string text = Shortest_Text(hundredths / 100.0);
+    const std::array<int, 2> ref = reference::Tone_To_Bytes(text);
+    Radio_Image_Table image;
+    Tone_To_Bytes(text, image, 0, 0);
+    const std::array<int, 2> stored = {image(0, 0), image(0, 1)};
+    if (ref[0] < 256) {
+      ASSERT_EQ(stored, ref) << text;
+    } else {
+      ASSERT_EQ(stored, (std::array<int, 2>{ref[0] - 256, ref[1] + 1})) << text;
+    }
+  }
+}
+
+TEST(ToneToBytes, EveryListedToneGivesTheWordOfItsListPosition) {
+  for (int p = kFirstCtcss; p <= kLastCtcss; ++p) {
+    Radio_Image_Table image;
+    Tone_To_Bytes(QtDqt_Names()[p], image, 0, 4);
+    EXPECT_EQ(image(0, 4) + 256 * image(0, 5), Tone_Position_To_Word(p)) << p;
+    EXPECT_EQ(Tone_Word_To_Position(image(0, 4), image(0, 5)), p);
+  }
 }
 
 }  // namespace
