@@ -20,6 +20,26 @@ struct Band_Limits {
   double Band_D_Low = 340, Band_D_High = 400;
 };
 
+// A flag raised by a file-name dialog together with the file it names.
+struct Pending_File {
+  bool pending = false;
+  std::string name;  // full path of the chosen file
+
+  void Raise(const std::string &file) {
+    name = file;
+    pending = true;
+  }
+  void Clear() { pending = false; }
+  // The poller's step: when raised, clears the flag, gives the name and
+  // returns true.
+  bool Take(std::string *file) {
+    if (!pending) return false;
+    pending = false;
+    *file = name;
+    return true;
+  }
+};
+
 struct Shared_State {
   Radio_Image_Table Radio_Image;
   Adjust_Table_Type Adjust_Table;
@@ -41,10 +61,17 @@ struct Shared_State {
   // Character codes of the typed password; only codes 0-5 are compared.
   std::array<int, 17> Entered_Password{};
 
-  // File-dialog exchange with the alignment editor.
+  // File-dialog exchange. Dlg_File_Name is the file chosen in the last file
+  // dialog. Open_Pending / Save_Pending (".adj" dialogs, polled by the
+  // alignment editor) and Dlg_Open_Flag / Dlg_Save_Flag (".sig" and ".menu"
+  // dialogs, polled by the 5-tone editor) each keep the name that raised
+  // them, so that a dialog used meanwhile never changes the file a poller
+  // acts on.
   std::string Dlg_File_Name;
-  bool Open_Pending = false;
-  bool Save_Pending = false;
+  Pending_File Open_Pending;
+  Pending_File Save_Pending;
+  Pending_File Dlg_Open_Flag;
+  Pending_File Dlg_Save_Flag;
 };
 
 // The one instance of the running program.
