@@ -8,6 +8,7 @@
 #include <string>
 
 #include "image/radio_image.h"
+#include "image/tone5_tables.h"
 
 namespace zv {
 
@@ -46,6 +47,8 @@ struct Shared_State {
   Adjust_Table_Type Adjust_Defaults;
   // Working copy of the 256-byte option area; indices 256..512 are never used.
   std::array<uint8_t, 513> Opt_Block{};
+  // 5-tone symbol texts and byte tables, filled by Init_Tone5_Tables.
+  Tone5_Table_Set Tone5;
 
   Band_Limits Bands;
   int Chan_Count = 200;

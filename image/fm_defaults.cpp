@@ -1,0 +1,71 @@
+#include "image/fm_defaults.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace zv {
+namespace {
+
+// A frequency given with at most five decimals lies within a tiny fraction
+// of a whole number of 10 Hz units, above or below it; this margin (far
+// larger than the rounding error of freq * 1e5, far smaller than a unit)
+// lets such a value count as that whole number instead of one less.
+constexpr double kUnitMargin = 1e-6;
+constexpr long long kUnitsPerMhz = 100000;   // 10 Hz units
+constexpr long long kUnitsLimit = 100000000; // 1000 MHz: eight digits
+
+struct Fm_Default {
+  int preset;
+  double freq_mhz;
+  const char *name;
+};
+// In the order the presets are written.
+constexpr Fm_Default kFmDefaults[] = {
+    {0, 88.9, "VLNEW"},  {1, 90.4, "CCTV1"},   {3, 92.3, "JTZS2"},
+    {5, 95.5, "VLBBC"},  {7, 96.9, "CCTV4"},   {9, 98.3, "RVQX"},
+    {11, 103.9, "CCTV6"}, {13, 100.7, "DNZS3"}, {15, 105.9, "CCTV9"},
+};
+
+}  // namespace
+
+bool Set_Fm_Freq(Radio_Image_Table &image, double freq_mhz, int preset) {
+  if (preset < 0 || preset >= kFmPresets) return false;
+  // The negated test also refuses NaN.
+  if (!(freq_mhz >= 0.0 && freq_mhz < 1000.0)) return false;
+  long long units = static_cast<long long>(std::floor(freq_mhz * kUnitsPerMhz + kUnitMargin));
+  if (units >= kUnitsLimit) return false;
+  const int line = map::kFmLine + preset;
+  for (int c = 7; c >= 0; --c) {
+    image(line, c) = static_cast<uint8_t>(units % 10);
+    units /= 10;
+  }
+  return true;
+}
+
+bool Set_Fm_Name(Radio_Image_Table &image, std::string &name, int preset) {
+  if (preset < 0 || preset >= kFmPresets) return false;
+  const size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) {
+    name.clear();
+  } else {
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+  }
+  const int line = map::kFmLine + preset;
+  for (size_t i = 0; i < name.size() && i < static_cast<size_t>(kFmNameMax); ++i)
+    image(line, 8 + static_cast<int>(i)) = static_cast<uint8_t>(name[i]);
+  return true;
+}
+
+void Load_Fm_Defaults(Radio_Image_Table &image) {
+  for (int p = 0; p < kFmPresets; ++p) {
+    image.Fill(map::kFmLine + p, map::kFmLine + p, 0, 7, 0);
+    image.Fill(map::kFmLine + p, map::kFmLine + p, 8, 15, 0xFF);
+  }
+  for (const Fm_Default &d : kFmDefaults) Set_Fm_Freq(image, d.freq_mhz, d.preset);
+  for (const Fm_Default &d : kFmDefaults) {
+    std::string name = d.name;
+    Set_Fm_Name(image, name, d.preset);
+  }
+}
+
+}  // namespace zv
