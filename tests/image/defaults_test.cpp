@@ -9,6 +9,7 @@
 
 #include "factory_expect.h"
 #include "image/adjust_defaults.h"
+#include "image/channel_defaults.h"
 #include "image/fm_defaults.h"
 #include "image/option_defaults.h"
 #include "image/signal_defaults.h"
@@ -236,6 +237,8 @@ TEST(DefaultLoaders, ChangeOnlyTheirOwnBytes) {
   };
   Tone5_Table_Set tables;
   const std::vector<Case> cases = {
+      {"Load_Channel_Defaults", [](Radio_Image_Table &i) { Load_Channel_Defaults(i); },
+       expect::Channels()},
       {"Load_Fm_Defaults", [](Radio_Image_Table &i) { Load_Fm_Defaults(i); }, expect::Fm()},
       {"Load_Dtmf_Defaults", [](Radio_Image_Table &i) { Load_Dtmf_Defaults(i); }, expect::Dtmf()},
       {"Load_Tone2_Defaults", [](Radio_Image_Table &i) { Load_Tone2_Defaults(i, kTick); },
