@@ -1,0 +1,112 @@
+// The main window MDImain: menus, toolbar and a 15-panel status bar around
+// an area of child windows. It opens every other window through its window
+// registry and owns the identification cycle.
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "comm/identify.h"
+#include "shell/window_registry.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace zv {
+
+class MDImain : public QMainWindow, public Ident_Display {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPanel_Count = 15;
+
+  explicit MDImain(QWidget *parent = nullptr);
+  ~MDImain() override;
+
+  // The main window of the running program; nullptr before it is made.
+  static MDImain *Instance();
+
+  // --- controls ---
+  QMdiArea *Mdi_Area() const { return mdi_area_; }
+  QToolBar *Toolbar1() const { return toolbar_; }
+  // A menu entry by its name ("File_save", "Prog_read", "sig_edit", ...);
+  // nullptr for an unknown name. A submenu's entry is its menuAction().
+  QAction *Menu(const QString &name) const { return menus_.value(name); }
+  // Status panel 1..15.
+  QLabel *Panel(int panel) const;
+  QString Panel_Text(int panel) const;
+  void Set_Panel_Text(int panel, const QString &text) override;
+  void Enable_Edit_Menus() override;
+
+  Window_Registry &Windows() { return *registry_; }
+  Identify_Cycle &Identify() { return *identify_; }
+
+  // Sizes in twips: the outer width and height, and the inner (client) width
+  // and height of the child-window area.
+  double Width_Twips() const;
+  double Height_Twips() const;
+  double Scale_Width() const;
+  double Scale_Height() const;
+
+  // Adds a form as a child window and returns its window. Both are deleted
+  // when the window closes.
+  QMdiSubWindow *Add_Child(QWidget *form);
+  // Places a child window in the client area (positions and sizes in twips).
+  static void Place_Child(QWidget *window, double left, double top, double width, double height);
+
+  // --- start-up pieces (the start-up sequence calls them in its order) ---
+  // Panel k gets p_k % of the screen width.
+  void Set_Panel_Widths();
+  // The English captions, check marks, panel labels and title of start-up.
+  void Apply_Startup_Captions();
+  // Width and height of the screen, then shown.
+  void Fill_Screen_And_Show();
+
+  // --- handlers ---
+  void File_Open_Click();
+  void File_save_Click();
+  void File_saveas_Click();
+  void File_exit_Click();
+  void fm_chann_edit_Click();
+  void chann_edit_Click();
+  void sys_edit_Click();
+  void Sig_dtmf_Click();
+  void Sig_2tone_Click();
+  void Sig_5tone_Click();
+  void frm_adj_Click();
+  void Prog_read_Click();
+  void Prog_write_Click();
+  void PC_PassWord_Click();
+  void proc_setup_Click();
+  void Language_chn_Click();
+  void Language_eng_Click();
+  void about_Click();
+  void Menu_Exit_Click();
+  // Runs the action of the toolbar button with this key.
+  void Toolbar1_ButtonClick(const QString &key);
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+
+ private:
+  void Build_Menus();
+  void Build_Toolbar();
+  void Build_Status_Bar();
+  // Captions of the menus and panel labels that both language switches set.
+  void Apply_Language_Captions(bool chinese);
+
+  QMdiArea *mdi_area_ = nullptr;
+  QToolBar *toolbar_ = nullptr;
+  QHash<QString, QAction *> menus_;
+  std::array<QLabel *, kPanel_Count> panels_{};
+  std::unique_ptr<Window_Registry> registry_;
+  std::unique_ptr<Identify_Cycle> identify_;
+};
+
+}  // namespace zv

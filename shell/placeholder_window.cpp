@@ -1,0 +1,34 @@
+#include "shell/placeholder_window.h"
+
+#include <QMdiSubWindow>
+
+#include "platform/screen.h"
+#include "shell/main_window.h"
+
+namespace zv {
+
+QWidget *Open_Placeholder_Child(MDImain &main, const QString &name) {
+  auto *form = new QWidget;
+  form->setObjectName(name);
+  form->setWindowTitle(name);
+  QMdiSubWindow *window = main.Add_Child(form);
+  const double width = main.Scale_Width() / 2, height = main.Scale_Height() / 2;
+  MDImain::Place_Child(window, (main.Scale_Width() - width) / 2, (main.Scale_Height() - height) / 2, width,
+                       height);
+  window->show();
+  return window;
+}
+
+QWidget *Open_Placeholder_Own(const QString &name) {
+  auto *form = new QWidget;
+  form->setObjectName(name);
+  form->setWindowTitle(name);
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  const Screen_Px screen = Screen_Size();
+  form->resize(screen.width / 3, screen.height / 3);
+  form->move((screen.width - form->width()) / 2, (screen.height - form->height()) / 2);
+  form->show();
+  return form;
+}
+
+}  // namespace zv

@@ -1,0 +1,64 @@
+// The factory of every window that is opened by name. A window built later
+// replaces its placeholder line here.
+#include <QMdiSubWindow>
+
+#include "comm/port_setup_dialog.h"
+#include "shell/about_box.h"
+#include "shell/main_window.h"
+#include "shell/placeholder_window.h"
+#include "shell/window_registry.h"
+
+namespace zv {
+
+namespace {
+
+Window_Factory Child_Placeholder(const QString &name) {
+  return [name](MDImain &main) { return Open_Placeholder_Child(main, name); };
+}
+
+Window_Factory Own_Placeholder(const QString &name) {
+  return [name](MDImain &) { return Open_Placeholder_Own(name); };
+}
+
+QWidget *Open_Form_setup(MDImain &main) {
+  auto *form = new Form_setup(main.Identify(), main);
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Scale_Width(), main.Scale_Height());
+  return window;
+}
+
+QWidget *Open_frmAbout(MDImain &main) {
+  auto *form = new frmAbout;
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Scale_Width(), main.Scale_Height());
+  window->show();
+  return window;
+}
+
+}  // namespace
+
+void Register_Windows(Window_Registry &registry) {
+  // Editors.
+  registry.Register(win::frm_chann, Child_Placeholder(win::frm_chann));
+  registry.Register(win::frm_FM, Child_Placeholder(win::frm_FM));
+  registry.Register(win::frm_option, Child_Placeholder(win::frm_option));
+  registry.Register(win::frm_dtmf, Child_Placeholder(win::frm_dtmf));
+  registry.Register(win::frm_2tone, Child_Placeholder(win::frm_2tone));
+  registry.Register(win::frm_5tone, Child_Placeholder(win::frm_5tone));
+  registry.Register(win::frm_Adj_Txp, Child_Placeholder(win::frm_Adj_Txp));
+  registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
+  // Whole-radio read and write.
+  registry.Register(win::Form_Comm_Read, Child_Placeholder(win::Form_Comm_Read));
+  registry.Register(win::Form_Comm_Write, Child_Placeholder(win::Form_Comm_Write));
+  // File dialogs; the save dialog and the alignment-file dialogs are windows
+  // of their own.
+  registry.Register(win::Form_open_chann, Child_Placeholder(win::Form_open_chann));
+  registry.Register(win::Form_save_chann, Own_Placeholder(win::Form_save_chann));
+  registry.Register(win::Form_open_adj, Own_Placeholder(win::Form_open_adj));
+  registry.Register(win::Form_save_adj, Own_Placeholder(win::Form_save_adj));
+  // Port dialog and about box.
+  registry.Register(win::Form_setup, &Open_Form_setup);
+  registry.Register(win::frmAbout, &Open_frmAbout);
+}
+
+}  // namespace zv

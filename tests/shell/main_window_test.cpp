@@ -1,0 +1,242 @@
+// The main window: menus, status bar, toolbar dispatch and the open / reopen /
+// close rules of the windows it opens.
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "platform/twips.h"
+#include "shell_fixture.h"
+
+namespace zv::test {
+namespace {
+
+using Main_Window = Main_Window_Test;
+
+TEST_F(Main_Window, English_Menus_As_The_User_Sees_Them) {
+  MDImain &m = Make_Main();
+  EXPECT_EQ(Visible_Entries(m.menuBar()->actions()),
+            (QStringList{"File", "Channel", "Option", "Signal", "Other", "Program", "PassWord", "Communication",
+                         "Exit"}));
+  EXPECT_EQ(Visible_Entries(m.Menu("File")->menu()->actions()),
+            (QStringList{"New", "Open", "-Save", "Save As", "Exit"}));
+  EXPECT_EQ(Visible_Entries(m.Menu("sig_edit")->menu()->actions()), (QStringList{"DTMF", "2 TONE", "5 TONE"}));
+  EXPECT_EQ(Visible_Entries(m.Menu("Program")->menu()->actions()),
+            (QStringList{"Read form radio", "Write to radio"}));
+  EXPECT_EQ(m.windowTitle(), "KORVELAN ZV 4318Q two way radio Program Software.");
+}
+
+TEST_F(Main_Window, Hidden_Entries_Are_Built_Hidden_And_Disabled) {
+  MDImain &m = Make_Main();
+  for (const char *name : {"fm_chann_edit", "Sig_QDL1200", "Sig_QDL2400", "Language_Setup", "about"}) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(m.Menu(name), nullptr);
+    EXPECT_FALSE(m.Menu(name)->isVisible());
+    EXPECT_FALSE(m.Menu(name)->isEnabled());
+  }
+  // Captions that start-up sets on hidden entries.
+  EXPECT_EQ(m.Menu("fm_chann_edit")->text(), "FM-Radio");
+  EXPECT_EQ(m.Menu("about")->text(), "About");
+  EXPECT_EQ(m.Menu("Language_Setup")->text(), "Language");
+  EXPECT_TRUE(m.Menu("Language_eng")->isChecked());
+  EXPECT_FALSE(m.Menu("Language_chn")->isChecked());
+}
+
+TEST_F(Main_Window, Status_Labels_And_Panel_Widths) {
+  MDImain &m = Make_Main();
+  const QStringList expected = {"Model:", "", "S I M:", "", "MCU-Version:", "", "Band-A", "",
+                                "Band-B", "", "Band-C", "", "Band-D", "", ""};
+  for (int k = 1; k <= 15; ++k) EXPECT_EQ(m.Panel_Text(k), expected[k - 1]) << "panel " << k;
+  // p % of the screen width: 1920 px -> 4 % = 76.8 px.
+  const int percent[15] = {4, 4, 5, 10, 6, 5, 5, 5, 5, 5, 5, 5, 5, 5, 20};
+  for (int k = 1; k <= 15; ++k)
+    EXPECT_EQ(m.Panel(k)->width(), Twips_To_Px(percent[k - 1] / 100.0 * 1920 * 15)) << "panel " << k;
+  EXPECT_EQ(m.Panel(1)->width(), 77);
+  EXPECT_EQ(m.Panel(15)->width(), 384);
+}
+
+TEST_F(Main_Window, Fills_The_Screen) {
+  MDImain &m = Make_Main();
+  EXPECT_TRUE(m.isVisible());
+  EXPECT_EQ(m.size(), QSize(1920, 1080));
+  EXPECT_GT(m.Scale_Width(), 0);
+  EXPECT_LT(m.Scale_Height(), m.Height_Twips());
+}
+
+TEST_F(Main_Window, Toolbar_Has_Eight_Keyed_Picture_Buttons) {
+  MDImain &m = Make_Main();
+  QStringList keys;
+  for (QAction *a : m.Toolbar1()->actions()) {
+    keys << a->property("Key").toString();
+    EXPECT_TRUE(a->text().isEmpty());
+    EXPECT_TRUE(a->toolTip().isEmpty());
+    EXPECT_FALSE(a->icon().isNull());
+  }
+  EXPECT_EQ(keys, (QStringList{"open", "save", "edit_option", "edit_chann", "edit_dtmf", "read", "write", "exit"}));
+}
+
+// What each menu entry and toolbar button opens, starting from no window.
+struct Dispatch_Case {
+  const char *what;  // menu name, or "key:" and a toolbar key
+  QStringList opened;
+};
+
+TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
+  const Dispatch_Case cases[] = {
+      {"File_Open", {"Form_open_chann"}},
+      {"File_saveas", {"Form_save_chann"}},
+      {"chann_edit", {"frm_chann"}},
+      {"sys_edit", {"frm_option"}},
+      {"Sig_dtmf", {"frm_dtmf"}},
+      {"Sig_2tone", {"frm_2tone"}},
+      {"Sig_5tone", {"frm_5tone"}},
+      {"frm_adj", {"frm_Adj_Txp"}},
+      {"Prog_read", {"Form_Comm_Read"}},
+      {"Prog_write", {"Form_Comm_Write"}},
+      {"PC_PassWord", {"Form_Write_PassWord"}},
+      {"proc_setup", {"Form_setup"}},
+      {"File_New", {}},
+      {"key:open", {"Form_open_chann"}},
+      {"key:save", {"Form_save_chann"}},
+      {"key:edit_option", {"frm_option"}},
+      {"key:edit_chann", {"frm_chann"}},
+      {"key:edit_dtmf", {"frm_dtmf"}},
+      {"key:read", {"Form_Comm_Read"}},
+      {"key:write", {"Form_Comm_Write"}},
+      {"key:Open", {}},
+      {"key:", {}},
+  };
+  const QStringList all = {"frm_chann", "frm_FM", "frm_option", "frm_dtmf", "frm_2tone", "frm_5tone",
+                           "frm_Adj_Txp", "Form_Write_PassWord", "Form_Comm_Read", "Form_Comm_Write",
+                           "Form_open_chann", "Form_save_chann", "Form_setup", "frmAbout"};
+  MDImain &m = Make_Main();
+  for (const Dispatch_Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString what = QString::fromLatin1(c.what);
+    if (what.startsWith("key:"))
+      m.Toolbar1_ButtonClick(what.mid(4));
+    else
+      m.Menu(what)->trigger();
+    QStringList open;
+    for (const QString &name : all)
+      if (m.Windows().Is_Open(name)) open << name;
+    EXPECT_EQ(open, c.opened);
+    for (const QString &name : all) m.Windows().Close(name);
+    Flush_Deletes();
+  }
+}
+
+TEST_F(Main_Window, Placeholders_Carry_The_Window_Name) {
+  MDImain &m = Make_Main();
+  m.Menu("sys_edit")->trigger();
+  QWidget *window = m.Windows().Window("frm_option");
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->windowTitle(), "frm_option");
+  EXPECT_TRUE(m.Mdi_Area()->subWindowList().contains(qobject_cast<QMdiSubWindow *>(window)));
+  // The save dialog is a window of its own.
+  m.Menu("File_saveas")->trigger();
+  QWidget *save = m.Windows().Window("Form_save_chann");
+  ASSERT_TRUE(save);
+  EXPECT_TRUE(save->isWindow());
+}
+
+TEST_F(Main_Window, Channel_Menu_Leaves_An_Open_Editor_But_The_Button_Reloads_It) {
+  MDImain &m = Make_Main();
+  m.Menu("chann_edit")->trigger();
+  QPointer<QWidget> first = m.Windows().Window("frm_chann");
+  ASSERT_TRUE(first);
+  m.Menu("chann_edit")->trigger();
+  Flush_Deletes();
+  EXPECT_EQ(m.Windows().Window("frm_chann"), first.data());
+
+  m.Toolbar1_ButtonClick("edit_chann");
+  Flush_Deletes();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_TRUE(m.Windows().Is_Open("frm_chann"));
+}
+
+TEST_F(Main_Window, Option_And_Dtmf_Buttons_Close_The_Channel_Editor_And_Keep_An_Open_Editor) {
+  for (const char *key : {"edit_option", "edit_dtmf"}) {
+    SCOPED_TRACE(key);
+    MDImain &m = Make_Main();
+    const QString editor = QString::fromLatin1(key) == "edit_option" ? "frm_option" : "frm_dtmf";
+    m.Windows().Open(editor);
+    QPointer<QWidget> open_editor = m.Windows().Window(editor);
+    m.Windows().Open("frm_chann");
+    m.Toolbar1_ButtonClick(key);
+    Flush_Deletes();
+    EXPECT_FALSE(m.Windows().Is_Open("frm_chann"));
+    EXPECT_EQ(m.Windows().Window(editor), open_editor.data());
+    Close_All_Windows();
+  }
+}
+
+TEST_F(Main_Window, Reopen_Menus_Start_Their_Window_Afresh) {
+  MDImain &m = Make_Main();
+  for (const char *menu : {"Prog_read", "Prog_write", "PC_PassWord", "File_Open", "File_saveas"}) {
+    SCOPED_TRACE(menu);
+    m.Menu(menu)->trigger();
+    QList<QPointer<QWidget>> before;
+    for (QMdiSubWindow *w : m.Mdi_Area()->subWindowList()) before << w;
+    for (QWidget *w : QApplication::topLevelWidgets())
+      if (w->isVisible()) before << w;
+    m.Menu(menu)->trigger();
+    Flush_Deletes();
+    int gone = 0;
+    for (const QPointer<QWidget> &w : before) gone += w.isNull() ? 1 : 0;
+    EXPECT_EQ(gone, 1);
+  }
+  // Menus that open: the open window stays.
+  for (const char *menu : {"sys_edit", "Sig_dtmf", "Sig_2tone", "Sig_5tone", "frm_adj", "proc_setup"}) {
+    SCOPED_TRACE(menu);
+    m.Menu(menu)->trigger();
+    const int count = m.Mdi_Area()->subWindowList().size();
+    m.Menu(menu)->trigger();
+    Flush_Deletes();
+    EXPECT_EQ(m.Mdi_Area()->subWindowList().size(), count);
+  }
+}
+
+TEST_F(Main_Window, Toolbar_Exit_Closes_Every_Child_And_Leaves_The_Save_Dialog) {
+  MDImain &m = Make_Main();
+  for (const char *name : {"frm_chann", "frm_option", "frm_dtmf", "frm_Adj_Txp", "Form_Comm_Read", "Form_save_chann"})
+    m.Windows().Open(name);
+  m.Toolbar1_ButtonClick("exit");
+  Flush_Deletes();
+  EXPECT_FALSE(m.isVisible());
+  EXPECT_TRUE(m.Mdi_Area()->subWindowList().isEmpty());
+  QStringList visible;
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (w->isVisible()) visible << w->objectName();
+  EXPECT_EQ(visible, QStringList{"Form_save_chann"});
+}
+
+TEST_F(Main_Window, Exit_Menus_Close_The_Main_Window) {
+  for (const char *menu : {"File_exit", "Menu_Exit"}) {
+    SCOPED_TRACE(menu);
+    MDImain &m = Make_Main();
+    m.Windows().Open("frm_chann");
+    m.Windows().Open("frm_5tone");
+    m.Menu(menu)->trigger();
+    Flush_Deletes();
+    EXPECT_FALSE(m.isVisible());
+    EXPECT_TRUE(m.Mdi_Area()->subWindowList().isEmpty());
+  }
+}
+
+TEST_F(Main_Window, A_Closed_Window_Can_Open_Again_Before_It_Is_Deleted) {
+  MDImain &m = Make_Main();
+  QPointer<QWidget> old = m.Windows().Open("frm_2tone");
+  m.Windows().Close("frm_2tone");
+  EXPECT_FALSE(m.Windows().Is_Open("frm_2tone"));
+  QWidget *fresh = m.Windows().Open("frm_2tone");
+  EXPECT_NE(fresh, old.data());
+  Flush_Deletes();
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(m.Windows().Window("frm_2tone"), fresh);
+  // The user closing a window by its frame counts as closed too.
+  fresh->close();
+  EXPECT_FALSE(m.Windows().Is_Open("frm_2tone"));
+}
+
+}  // namespace
+}  // namespace zv::test
