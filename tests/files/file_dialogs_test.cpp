@@ -1,0 +1,364 @@
+// The file-name dialog family: the name check, what Confirm does in each
+// member, the lists, and the hand-over of names to the editors' pollers.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <random>
+
+#include "image/dat_file.h"
+#include "image/shared_state.h"
+#include "platform/message_box.h"
+#include "shell/file_dialogs.h"
+
+namespace zv {
+namespace {
+
+struct Name_Case {
+  const char *typed;
+  const char *suffix;
+  Name_Verdict verdict;
+  const char *name;  // the name taken, for Ok
+};
+
+TEST(Check_File_Name, EdgeCases) {
+  const Name_Case cases[] = {
+      {"*.dat", ".dat", Name_Verdict::Bad_Char, nullptr},
+      {"  radio.dat  ", ".dat", Name_Verdict::Ok, "radio.dat"},
+      {"my file.dat", ".dat", Name_Verdict::Ok, "my file.dat"},
+      {"a#b.txt", ".dat", Name_Verdict::Bad_Char, nullptr},  // character test first
+      {"a$.dat", ".dat", Name_Verdict::Bad_Char, nullptr},
+      {"dir/a.dat", ".dat", Name_Verdict::Bad_Char, nullptr},
+      {"dir\\a.dat", ".dat", Name_Verdict::Bad_Char, nullptr},
+      {"c:a?.dat", ".dat", Name_Verdict::Ok, "c:a?.dat"},  // colon and question mark pass
+      {"radio.Dat", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      {"radio.dat1", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      {"RADIO.DAT", ".dat", Name_Verdict::Ok, "RADIO.DAT"},
+      {".dat", ".dat", Name_Verdict::Ok, ".dat"},
+      {"", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      {"   ", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      {"a", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      {"dat", ".dat", Name_Verdict::Bad_Suffix, nullptr},
+      // The alignment-file members.
+      {"*.adj", ".adj", Name_Verdict::Bad_Char, nullptr},
+      {"radio.dat", ".adj", Name_Verdict::Bad_Suffix, nullptr},
+      {" cal.ADJ", ".adj", Name_Verdict::Ok, "cal.ADJ"},
+      {"cal.Adj", ".adj", Name_Verdict::Bad_Suffix, nullptr},
+      // A five-character suffix is compared over its own length.
+      {"x.menu", ".menu", Name_Verdict::Ok, "x.menu"},
+      {"x.MENU", ".menu", Name_Verdict::Ok, "x.MENU"},
+      {"x.enu", ".menu", Name_Verdict::Bad_Suffix, nullptr},
+  };
+  for (const Name_Case &c : cases) {
+    SCOPED_TRACE(c.typed);
+    QString name;
+    EXPECT_EQ(Check_File_Name(QString::fromUtf8(c.typed), QString::fromLatin1(c.suffix), &name),
+              c.verdict);
+    if (c.name) {
+      EXPECT_EQ(name, QString::fromUtf8(c.name));
+    }
+  }
+}
+
+Radio_Image_Table Random_Image(unsigned seed) {
+  std::mt19937 rng(seed);
+  Radio_Image_Table image;
+  for (int r = 0; r < kImageLines; ++r)
+    for (int c = 0; c < 17; ++c) image(r, c) = static_cast<uint8_t>(rng());
+  return image;
+}
+
+// Runs every test in a fresh working directory with a message recorder and
+// fresh file-dialog state.
+class File_Dialogs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    old_cwd_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    Set_Message_Service(&messages_);
+    area_.show();
+    Shared_State &s = Shared();
+    s.Lang_Chinese = false;
+    s.Dlg_File_Name.clear();
+    s.Open_Pending = {};
+    s.Save_Pending = {};
+    s.Dlg_Open_Flag = {};
+    s.Dlg_Save_Flag = {};
+  }
+  void TearDown() override {
+    Set_Message_Service(nullptr);
+    QDir::setCurrent(old_cwd_);
+    QApplication::processEvents();
+  }
+  QString Path(const QString &name) const { return QDir::cleanPath(dir_.path()) + u'/' + name; }
+  // Types name and presses Confirm in a dialog that is open; returns whether
+  // the dialog is still open afterwards.
+  bool Confirm(File_Name_Dialog *dlg, const QString &name) {
+    QPointer<File_Name_Dialog> p(dlg);
+    dlg->Text1->setText(name);
+    dlg->Command_enter_Click();
+    QApplication::processEvents();
+    return p && p->isVisible();
+  }
+  File_Name_Dialog *Open(const File_Dialog_Member &m) {
+    QWidget *w = Open_File_Dialog(m, &area_);
+    auto *dlg = qobject_cast<File_Name_Dialog *>(w);
+    if (!dlg) dlg = qobject_cast<File_Name_Dialog *>(qobject_cast<QMdiSubWindow *>(w)->widget());
+    return dlg;
+  }
+
+  QTemporaryDir dir_;
+  QString old_cwd_;
+  Message_Recorder messages_;
+  QMdiArea area_;
+};
+
+struct Member_Case {
+  const File_Dialog_Member *member;
+  const char *title;
+  const char *bad_name;
+  const char *bad_suffix;
+  const char *good_name;
+};
+
+TEST_F(File_Dialogs, RefusedNamesChangeNothingAndKeepTheDialogOpen) {
+  const Member_Case cases[] = {
+      {&kForm_open_chann, "Open File", "Open the file name is nullity ", "Nullity file suffix name.",
+       "x.dat"},
+      {&kForm_save_chann, "Save File", "Store the file name is nullity. ",
+       "Advice don't modify file suffix name of system default ！", "x.dat"},
+      {&kForm_open_adj, "Open Adjust File", "Open the file name of channel parameter is nullity ",
+       "Nullity file suffix name of adjust parameter.", "x.adj"},
+      {&kForm_save_adj, "Save Adjust File",
+       "Store the file name of adjust parameter need is nullity. ",
+       "Advice don't modify file suffix name of system default ！", "x.adj"},
+      {&kForm_open_sig, "Open Signal File", "Open the file name of Signal parameter is nullity. ",
+       "Nullity file suffix name of Signal parameter.", "x.sig"},
+      {&kForm_save_sig, "Save Signal File ", "Store the file name of Signal parameter need is nullity.",
+       "Advice don't modify file suffix name of system default.", "x.sig"},
+      {&kForm_open_menu, "Open Menu File", nullptr, nullptr, "x.menu"},
+      {&kForm_save_menu, "Save Menu File", nullptr, nullptr, "x.menu"},
+  };
+  const Radio_Image_Table image = Random_Image(1);
+  Shared().Radio_Image = image;
+  for (const Member_Case &c : cases) {
+    SCOPED_TRACE(c.member->name);
+    File_Name_Dialog *dlg = Open(*c.member);
+    EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(c.title));
+    EXPECT_EQ(dlg->Text1->text(), u'*' + QString::fromLatin1(c.member->suffix));
+    messages_.shown.clear();
+
+    // Confirm at once: the pattern in the box holds "*".
+    dlg->Command_enter_Click();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    if (c.bad_name) {
+      EXPECT_EQ(messages_.shown[0].text, QString::fromUtf8(c.bad_name));
+    }
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Operate prompt"));
+    EXPECT_EQ(messages_.shown[0].icon, Msg_Icon::Warning);
+
+    EXPECT_TRUE(Confirm(dlg, QStringLiteral("name.txt")));
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    if (c.bad_suffix) {
+      EXPECT_EQ(messages_.shown[1].text, QString::fromUtf8(c.bad_suffix));
+    }
+    EXPECT_NE(messages_.shown[1].text, messages_.shown[0].text);
+    EXPECT_EQ(dlg->Text1->text(), QStringLiteral("name.txt"));
+
+    const Shared_State &s = Shared();
+    EXPECT_TRUE(s.Dlg_File_Name.empty());
+    EXPECT_FALSE(s.Open_Pending.pending || s.Save_Pending.pending || s.Dlg_Open_Flag.pending ||
+                 s.Dlg_Save_Flag.pending);
+    EXPECT_TRUE(s.Radio_Image == image);
+    EXPECT_FALSE(QFile::exists(Path(QString::fromLatin1(c.good_name))));
+    dlg->Command_close_Click();
+    QApplication::processEvents();
+  }
+}
+
+TEST_F(File_Dialogs, NameMembersRaiseTheirOwnFlagWithTheFullPath) {
+  struct Flag_Case {
+    const File_Dialog_Member *member;
+    Pending_File Shared_State::*flag;
+    const char *name;
+  };
+  const Flag_Case cases[] = {
+      {&kForm_open_adj, &Shared_State::Open_Pending, " cal.adj "},
+      {&kForm_save_adj, &Shared_State::Save_Pending, "cal.ADJ"},
+      {&kForm_open_sig, &Shared_State::Dlg_Open_Flag, "s.sig"},
+      {&kForm_save_sig, &Shared_State::Dlg_Save_Flag, "s.SIG"},
+      {&kForm_open_menu, &Shared_State::Dlg_Open_Flag, "m.menu"},
+      {&kForm_save_menu, &Shared_State::Dlg_Save_Flag, "m.menu"},
+  };
+  for (const Flag_Case &c : cases) {
+    SCOPED_TRACE(c.member->name);
+    Shared_State &s = Shared();
+    s.Open_Pending = s.Save_Pending = s.Dlg_Open_Flag = s.Dlg_Save_Flag = {};
+    messages_.shown.clear();
+    File_Name_Dialog *dlg = Open(*c.member);
+    EXPECT_FALSE(Confirm(dlg, QString::fromUtf8(c.name)));  // closes at once
+    EXPECT_TRUE(messages_.shown.empty());
+    const std::string want = Path(QString::fromUtf8(c.name).trimmed()).toStdString();
+    EXPECT_EQ(s.Dlg_File_Name, want);
+    EXPECT_TRUE((s.*c.flag).pending);
+    EXPECT_EQ((s.*c.flag).name, want);
+    int raised = s.Open_Pending.pending + s.Save_Pending.pending + s.Dlg_Open_Flag.pending +
+                 s.Dlg_Save_Flag.pending;
+    EXPECT_EQ(raised, 1);
+  }
+}
+
+TEST_F(File_Dialogs, ImageDialogsMeanwhileNeverRedirectAPendingAlignmentFile) {
+  Shared().Radio_Image = Random_Image(2);
+  ASSERT_TRUE(Save_Image_File(Path("image.dat").toStdString(), Shared().Radio_Image).Ok());
+
+  EXPECT_FALSE(Confirm(Open(kForm_open_adj), QStringLiteral("cal.adj")));
+  EXPECT_FALSE(Confirm(Open(kForm_save_adj), QStringLiteral("out.adj")));
+  // The image-file dialogs of the same directions clear the flags...
+  EXPECT_FALSE(Confirm(Open(kForm_save_chann), QStringLiteral("image.dat")));
+  EXPECT_FALSE(Shared().Save_Pending.pending);
+  EXPECT_TRUE(Shared().Open_Pending.pending);
+  // ... and a pending open still names the alignment file, not the ".dat".
+  EXPECT_EQ(Shared().Dlg_File_Name, Path("image.dat").toStdString());
+  std::string name;
+  ASSERT_TRUE(Shared().Open_Pending.Take(&name));
+  EXPECT_EQ(name, Path("cal.adj").toStdString());
+  EXPECT_FALSE(Shared().Open_Pending.Take(&name));
+
+  EXPECT_FALSE(Confirm(Open(kForm_open_adj), QStringLiteral("cal.adj")));
+  EXPECT_FALSE(Confirm(Open(kForm_open_chann), QStringLiteral("image.dat")));
+  EXPECT_FALSE(Shared().Open_Pending.pending);
+}
+
+TEST_F(File_Dialogs, OpenLoadsAGoodFileAndRefusesABadOneWholly) {
+  const Radio_Image_Table on_disk = Random_Image(3);
+  ASSERT_TRUE(Save_Image_File(Path("good.dat").toStdString(), on_disk).Ok());
+  QFile bad(Path("bad.DAT"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(" 0  0  0  1  2  300 ");
+  bad.close();
+
+  const Radio_Image_Table before = Random_Image(4);
+  Shared().Radio_Image = before;
+  Shared().Open_Pending.Raise("x.adj");
+
+  File_Name_Dialog *dlg = Open(kForm_open_chann);
+  EXPECT_TRUE(Confirm(dlg, QStringLiteral("bad.DAT")));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_TRUE(messages_.shown[0].text.contains(Path("bad.DAT")));
+  EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("300")));
+  EXPECT_TRUE(Shared().Radio_Image == before);
+
+  EXPECT_TRUE(Confirm(dlg, QStringLiteral("missing.dat")));
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_TRUE(messages_.shown[1].text.contains(Path("missing.dat")));
+  EXPECT_TRUE(Shared().Radio_Image == before);
+
+  EXPECT_FALSE(Confirm(dlg, QStringLiteral("  good.dat ")));
+  ASSERT_EQ(messages_.shown.size(), 3u);
+  EXPECT_EQ(messages_.shown[2].text, QStringLiteral("Succeed fold the parameter from file."));
+  EXPECT_EQ(Shared().Dlg_File_Name, Path("good.dat").toStdString());
+  EXPECT_FALSE(Shared().Open_Pending.pending);
+  for (int r = 0; r < kImageLines; ++r)
+    for (int c = 0; c < 17; ++c)
+      ASSERT_EQ(Shared().Radio_Image(r, c), c < 16 ? on_disk(r, c) : before(r, c));
+}
+
+TEST_F(File_Dialogs, SaveWritesTheImageOrReportsAndKeepsTheOldFile) {
+  Shared().Radio_Image = Random_Image(5);
+  QDir(dir_.path()).mkdir(QStringLiteral("taken.dat"));
+
+  File_Name_Dialog *dlg = Open(kForm_save_chann);
+  EXPECT_TRUE(dlg->isWindow());
+  EXPECT_TRUE(Confirm(dlg, QStringLiteral("taken.dat")));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_TRUE(messages_.shown[0].text.contains(Path("taken.dat")));
+  EXPECT_NE(messages_.shown[0].text, QStringLiteral("Complete storing  parameter."));
+
+  Shared().Save_Pending.Raise("y.adj");
+  EXPECT_FALSE(Confirm(dlg, QStringLiteral("new.dat")));
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(messages_.shown[1].text, QStringLiteral("Complete storing  parameter."));
+  EXPECT_FALSE(Shared().Save_Pending.pending);
+  Radio_Image_Table back;
+  ASSERT_TRUE(Load_Image_File(Path("new.dat").toStdString(), back).Ok());
+  for (int r = 0; r < kImageLines; ++r)
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(back(r, c), Shared().Radio_Image(r, c));
+}
+
+TEST_F(File_Dialogs, ListsFollowTheDirectoryAndThePickedNameUsesIt) {
+  QDir d(dir_.path());
+  d.mkdir(QStringLiteral("sub"));
+  for (const char *n : {"a.dat", "B.DAT", "c.txt", "sub/inner.dat"}) {
+    QFile f(Path(QString::fromLatin1(n)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  File_Name_Dialog *dlg = Open(kForm_open_chann);
+  EXPECT_EQ(dlg->Dir_Path(), QDir::cleanPath(dir_.path()));
+  EXPECT_EQ(dlg->Drive1->currentData().toString(), QStorageInfo(dir_.path()).rootPath());
+  QStringList files;
+  for (int i = 0; i < dlg->File1->count(); ++i) files << dlg->File1->item(i)->text();
+  EXPECT_EQ(files, (QStringList{QStringLiteral("a.dat"), QStringLiteral("B.DAT")}));
+
+  // The directory list holds the subdirectory; moving there updates the files.
+  bool found = false;
+  for (int i = 0; i < dlg->Dir1->count(); ++i)
+    found |= dlg->Dir1->item(i)->data(Qt::UserRole).toString() == Path("sub");
+  EXPECT_TRUE(found);
+  ASSERT_TRUE(dlg->Set_Dir_Path(Path("sub")));
+  ASSERT_EQ(dlg->File1->count(), 1);
+  dlg->File1->setCurrentRow(0);
+  dlg->File1_Click();
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("inner.dat"));
+
+  // A directory that is not there leaves the lists as they were.
+  EXPECT_FALSE(dlg->Set_Dir_Path(Path("gone")));
+  EXPECT_EQ(dlg->Dir_Path(), Path("sub"));
+  EXPECT_EQ(dlg->File1->count(), 1);
+
+  // Picked in another directory, the name goes with that directory.
+  Shared().Radio_Image = Random_Image(6);
+  ASSERT_TRUE(Save_Image_File(Path("sub/inner.dat").toStdString(), Random_Image(7)).Ok());
+  EXPECT_FALSE(Confirm(dlg, dlg->Text1->text()));
+  EXPECT_EQ(Shared().Dlg_File_Name, Path("sub/inner.dat").toStdString());
+  EXPECT_TRUE(Shared().Radio_Image(5, 5) == Random_Image(7)(5, 5));
+}
+
+TEST_F(File_Dialogs, OpenDialogIsAChildWindowThatClosesAfterAGoodOpen) {
+  ASSERT_TRUE(Save_Image_File(Path("c.dat").toStdString(), Random_Image(8)).Ok());
+  QWidget *w = Open_File_Dialog(kForm_open_chann, &area_);
+  QPointer<QMdiSubWindow> sub = qobject_cast<QMdiSubWindow *>(w);
+  ASSERT_TRUE(sub);
+  EXPECT_EQ(area_.subWindowList().size(), 1);
+  auto *dlg = qobject_cast<File_Name_Dialog *>(sub->widget());
+  EXPECT_FALSE(Confirm(dlg, QStringLiteral("c.dat")));
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(!sub || !sub->isVisible());
+  EXPECT_TRUE(area_.subWindowList().isEmpty());
+}
+
+TEST_F(File_Dialogs, ChineseCaptionsAndMessages) {
+  Shared().Lang_Chinese = true;
+  File_Name_Dialog *dlg = Open(kForm_save_chann);
+  EXPECT_EQ(dlg->windowTitle(), QStringLiteral("保存文件"));
+  EXPECT_EQ(dlg->Command_enter->text(), QStringLiteral("确  定"));
+  dlg->Command_enter_Click();
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, QStringLiteral("保存文件所需要的文件名无效 "));
+  EXPECT_EQ(messages_.shown[0].title, QStringLiteral("操作提示"));
+  dlg->Command_close_Click();
+}
+
+}  // namespace
+}  // namespace zv
