@@ -230,6 +230,27 @@ int Open_Pty(std::string *slave_path) {
   return fd;
 }
 
+// Reads what the PC has written and hands it to the radio; the answers go
+// to *pending. Returns false when the terminal has been closed on the PC side.
+bool Take_Input(int master, Radio_Sim &sim, double &rx_arrival, std::deque<zv::Timed_Byte> *pending = nullptr) {
+  uint8_t buf[512];
+  for (;;) {
+    const ssize_t got = read(master, buf, sizeof buf);
+    if (got > 0) {
+      const double t = Now_Ms();
+      for (ssize_t k = 0; k < got; ++k) {
+        // A byte has fully arrived one wire time after it could start.
+        rx_arrival = std::max(t, rx_arrival) + (sim.pace ? zv::kByte_Wire_Ms : 0.0);
+        for (const zv::Timed_Byte &out : sim.Receive(buf[k], sim.pace ? rx_arrival : t))
+          if (pending) pending->push_back(out);
+      }
+      continue;
+    }
+    if (got < 0 && errno == EINTR) continue;
+    return got < 0 && errno == EAGAIN;  // else EIO: closed
+  }
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -278,7 +299,7 @@ int main(int argc, char **argv) {
   bool line_open = false;
   bool stdin_open = !opt.ignore_stdin;
 
-  while (!g_stop) {
+  for (;;) {
     const double now = Now_Ms();
     // Hand over every answer byte whose time has come.
     while (!pending.empty() && pending.front().at_ms <= now) {
@@ -307,9 +328,15 @@ int main(int argc, char **argv) {
       if (errno == EINTR) continue;
       break;
     }
+    bool ending = false;
     if (fds[2].revents & (POLLIN | POLLHUP)) {
       char buf[256];
-      if (read(0, buf, sizeof buf) <= 0) break;  // end of file on stdin
+      ending = read(0, buf, sizeof buf) <= 0;  // end of file on stdin
+    }
+    if (ending || g_stop) {
+      // What the PC wrote before we were told to end still counts.
+      Take_Input(master, sim, rx_arrival);
+      break;
     }
     if (!line_open) {
       pollfd probe{master, POLLIN, 0};
@@ -317,28 +344,17 @@ int main(int argc, char **argv) {
         line_open = true;
         sim.Line_Opened(Now_Ms());
       } else {
+        // Opened and closed again between two looks: take what it wrote.
+        Take_Input(master, sim, rx_arrival);
         continue;
       }
     }
-    uint8_t buf[512];
-    for (;;) {
-      const ssize_t got = read(master, buf, sizeof buf);
-      if (got > 0) {
-        const double t = Now_Ms();
-        for (ssize_t k = 0; k < got; ++k) {
-          // The byte has fully arrived one wire time after it could start.
-          rx_arrival = std::max(t, rx_arrival) + (sim.pace ? zv::kByte_Wire_Ms : 0.0);
-          for (const zv::Timed_Byte &out : sim.Receive(buf[k], sim.pace ? rx_arrival : t)) pending.push_back(out);
-        }
-        continue;
-      }
-      if (got < 0 && errno == EAGAIN) break;
-      // EIO: the last holder of the terminal has closed it.
+    if (!Take_Input(master, sim, rx_arrival, &pending)) {
+      // The last holder of the terminal has closed it.
       line_open = false;
       pending.clear();
       rx_arrival = -1e300;
       sim.Line_Closed(Now_Ms());
-      break;
     }
   }
 

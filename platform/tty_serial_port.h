@@ -1,0 +1,79 @@
+// The real serial port, on a Linux terminal device through termios.
+//
+// Open() takes COMn's device (platform/com_ports.h), sets it to 9600 baud,
+// 8N1, raw, no flow control, and discards what is waiting. The port is held
+// exclusively, against this program's other ports and against other
+// programs, root ones included: an flock() on the device, TIOCEXCL, and the
+// UUCP lock file LCK..<name> in /run/lock (or /var/lock) when that directory
+// is writable (see ARCHITECTURE.md, "Serial port and timers").
+//
+// Received bytes are read into a buffer of our own when the event loop
+// reports them (a QSocketNotifier); each arrival gives one On_Comm call.
+// Output() writes the byte to the device at once.
+#pragma once
+
+#include <QSocketNotifier>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/serial_port.h"
+
+namespace zv {
+
+// A UUCP-style lock file: "LCK..<device name>" holding the owner's process id
+// as ten characters and a line end. A lock whose process no longer exists is
+// stale and taken over.
+class Uucp_Lock {
+ public:
+  // The lock directories tried in turn: /run/lock, then /var/lock.
+  static std::vector<std::string> Default_Dirs();
+
+  ~Uucp_Lock() { Release(); }
+  // Returns false only when a live process other than this one holds the
+  // lock. A directory that is missing or not writable gives no lock file
+  // and no failure: the other locks still hold.
+  bool Acquire(const std::string &device_path, const std::vector<std::string> &dirs);
+  void Release();
+  const std::string &File() const { return file_; }  // empty when none was made
+
+  static std::string Lock_Name(const std::string &device_path);
+
+ private:
+  std::string file_;
+};
+
+class Tty_Serial_Port : public Serial_Port {
+ public:
+  Tty_Serial_Port() = default;
+  ~Tty_Serial_Port() override;
+  Tty_Serial_Port(const Tty_Serial_Port &) = delete;
+  Tty_Serial_Port &operator=(const Tty_Serial_Port &) = delete;
+
+  bool Open(int com_port, std::string *error = nullptr) override;
+  // Opens a device by path (Open() resolves the COM number to one).
+  bool Open_Path(const std::string &path, std::string *error = nullptr);
+  void Close() override;
+  bool Is_Open() const override { return fd_ >= 0; }
+
+  void Output(uint8_t byte) override;
+  int In_Buffer_Count() override;
+  int Input() override;
+  void Discard_Input() override;
+  void Discard_Output() override;
+
+  // The lock directories; tests point them at a directory of their own.
+  std::vector<std::string> lock_dirs = Uucp_Lock::Default_Dirs();
+
+ private:
+  void On_Readable();
+  void Read_Available();
+
+  int fd_ = -1;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  std::deque<uint8_t> buffer_;
+  Uucp_Lock lock_;
+};
+
+}  // namespace zv

@@ -1,0 +1,336 @@
+// The real back end: COM numbers, Qt timers, and the terminal serial port
+// against the simulated radio program on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+#include "image/protocol.h"
+#include "platform/com_ports.h"
+#include "platform/qt_timer.h"
+#include "platform/real_platform.h"
+#include "platform/tty_serial_port.h"
+#include "tests/sim/sim_dat_file.h"
+#include "tests/sim/sim_process.h"
+
+namespace zv {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// Runs the event loop until cond() holds; gives up after a limit far beyond
+// what the awaited event needs, so that a fault fails instead of hanging.
+bool Run_Until(const std::function<bool()> &cond, int limit_ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if (cond() || clock.elapsed() > limit_ms) loop.quit();
+  });
+  check.start(2);
+  if (!cond()) loop.exec();
+  return cond();
+}
+
+// Sets an environment variable for the life of the object.
+class Env_Var {
+ public:
+  Env_Var(const std::string &name, const std::string &value) : name_(name) {
+    if (const char *old = std::getenv(name.c_str())) old_ = old, had_ = true;
+    setenv(name.c_str(), value.c_str(), 1);
+  }
+  ~Env_Var() {
+    if (had_)
+      setenv(name_.c_str(), old_.c_str(), 1);
+    else
+      unsetenv(name_.c_str());
+  }
+
+ private:
+  std::string name_, old_;
+  bool had_ = false;
+};
+
+// ------------------------------------------------------------ COM numbers
+
+TEST(ComPorts, RuleAndEnvironmentOverride) {
+  struct Case { int n; const char *path; };
+  for (Case c : {Case{0, ""}, Case{1, "/dev/ttyS0"}, Case{4, "/dev/ttyS3"}, Case{5, "/dev/ttyUSB0"},
+                 Case{10, "/dev/ttyUSB5"}, Case{11, "/dev/ttyACM0"}, Case{12, "/dev/ttyACM1"}, Case{13, ""}}) {
+    Env_Var clear(Com_Port_Variable(c.n), "");
+    EXPECT_EQ(Com_Port_Path(c.n), c.path) << c.n;
+  }
+  Env_Var over("ZV_COM7", "/dev/pts/9");
+  EXPECT_EQ(Com_Port_Path(7), "/dev/pts/9");
+  EXPECT_EQ(Com_Port_Path(6), "/dev/ttyUSB1");
+  Env_Var outside("ZV_COM13", "/dev/pts/9");
+  EXPECT_EQ(Com_Port_Path(13), "") << "only COM1..COM12 exist";
+}
+
+// ----------------------------------------------------------------- timers
+
+// A tick only counts when it comes after the period that the last restart
+// began: a timer that kept its old period fires while it is still being
+// restarted, long before that.
+TEST(QtTimer, SettingTheIntervalOrEnablingStartsThePeriodAnew) {
+  struct Case { const char *how; std::function<void(Qt_Timer &)> restart; };
+  const Case cases[] = {
+      {"set interval", [](Qt_Timer &t) { t.Set_Interval(600); }},
+      {"enable again", [](Qt_Timer &t) { t.Set_Enabled(true); }},
+  };
+  for (const Case &c : cases) {
+    Qt_Timer watched;
+    int ticks = 0;
+    watched.On_Tick = [&] { ++ticks; };
+    watched.Set_Interval(600);
+    watched.Set_Enabled(true);
+    // Restart it every 60 ms, fifteen times: 900 ms in all, longer than its
+    // period, so without a restart it would tick meanwhile.
+    Qt_Timer restarter;
+    int restarts = 0;
+    int ticks_while_restarting = -1;
+    restarter.On_Tick = [&] {
+      c.restart(watched);
+      if (++restarts == 15) {
+        ticks_while_restarting = ticks;
+        restarter.Set_Enabled(false);
+      }
+    };
+    restarter.Set_Interval(60);
+    restarter.Set_Enabled(true);
+    ASSERT_TRUE(Run_Until([&] { return ticks > 0; })) << c.how;
+    EXPECT_EQ(ticks_while_restarting, 0) << c.how;
+    EXPECT_EQ(restarts, 15) << c.how;
+  }
+}
+
+TEST(QtTimer, IdleStatesNeverFireAndAHandlerMayDeleteItsTimer) {
+  int fired_zero = 0, fired_disabled = 0, fired_stopped = 0, control = 0;
+  Qt_Timer zero;  // enabled with interval 0
+  zero.On_Tick = [&] { ++fired_zero; };
+  zero.Set_Enabled(true);
+  Qt_Timer disabled;  // interval set, never enabled
+  disabled.On_Tick = [&] { ++fired_disabled; };
+  disabled.Set_Interval(5);
+  EXPECT_FALSE(disabled.Enabled());
+  Qt_Timer stopped;  // disabled in its first tick
+  stopped.On_Tick = [&] {
+    ++fired_stopped;
+    stopped.Set_Enabled(false);
+  };
+  stopped.Set_Interval(5);
+  stopped.Set_Enabled(true);
+  // A handler that deletes its own timer, as a window that closes from a tick.
+  auto self_deleting = std::make_unique<Qt_Timer>();
+  self_deleting->On_Tick = [&] { self_deleting.reset(); };
+  self_deleting->Set_Interval(5);
+  self_deleting->Set_Enabled(true);
+  Qt_Timer end;
+  end.On_Tick = [&] { ++control; };
+  end.Set_Interval(200);
+  end.Set_Enabled(true);
+  ASSERT_TRUE(Run_Until([&] { return control >= 2; }));
+  EXPECT_EQ(fired_zero, 0);
+  EXPECT_EQ(fired_disabled, 0);
+  EXPECT_EQ(fired_stopped, 1);
+  EXPECT_FALSE(self_deleting);
+}
+
+TEST(RealPlatform, IsTheDefaultAndKeepsCountingDelaysShort) {
+  Set_Platform(nullptr);
+  EXPECT_NE(dynamic_cast<Real_Platform *>(&Current_Platform()), nullptr);
+  struct Case { long steps; double ms; };
+  for (Case c : {Case{40000, 4.0}, Case{4000, 0.4}, Case{0, 0.0}, Case{-5, 0.0}, Case{10000000, 5.0}})
+    EXPECT_DOUBLE_EQ(Real_Platform::Counting_Delay_Ms(c.steps), c.ms) << c.steps;
+}
+
+// ------------------------------------------------------------ serial port
+
+class TtyPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Start_Sim({}); }
+  void Start_Sim(std::vector<std::string> args) {
+    for (const std::string &a : extra_args) args.push_back(a);
+    std::string error;
+    ASSERT_TRUE(sim.Start(args, &error)) << error;
+    com.reset();  // restores the variable before it is set anew
+    com = std::make_unique<Env_Var>("ZV_COM5", sim.Path());
+  }
+  // Runs the event loop until `count` bytes are waiting.
+  bool Wait_For(Tty_Serial_Port &port, int count) {
+    return Run_Until([&] { return port.In_Buffer_Count() >= count; });
+  }
+  static void Send(Tty_Serial_Port &port, const Bytes &bytes) {
+    for (uint8_t b : bytes) port.Output(b);
+  }
+  static Bytes Take(Tty_Serial_Port &port, int count) {
+    Bytes out;
+    for (int i = 0; i < count; ++i) out.push_back(static_cast<uint8_t>(port.Input()));
+    return out;
+  }
+  static Bytes Opening() { return Bytes(kHandshake_Bytes.begin(), kHandshake_Bytes.end()); }
+
+  std::vector<std::string> extra_args;
+  sim::Sim_Process sim;
+  std::unique_ptr<Env_Var> com;
+};
+
+TEST_F(TtyPortTest, RawExchangeWithTheSimulatedRadio) {
+  Tty_Serial_Port port;
+  std::string error;
+  ASSERT_TRUE(port.Open(5, &error)) << error;
+  int notes = 0, empty_notes = 0, last_count = 0;
+  port.On_Comm = [&] {
+    ++notes;
+    const int now = port.In_Buffer_Count();
+    if (now <= last_count) ++empty_notes;
+    last_count = now;
+  };
+  Send(port, Opening());
+  ASSERT_TRUE(Wait_For(port, 50));
+  const Bytes ident = Take(port, 50);
+  EXPECT_EQ(ident[0], kAck);
+  EXPECT_EQ(ident[1], kIdent_First);
+  EXPECT_EQ(ident[49], kIdent_End);
+  EXPECT_EQ(port.Input(), -1);
+  EXPECT_GE(notes, 1);
+  EXPECT_EQ(empty_notes, 0) << "a notification came without new bytes";
+
+  // The bytes of the password answer wait in the kernel while no event is
+  // handled: they are counted, and a discard drops them there too.
+  Send(port, {kAck, 0x53, 0x3D, 0xF0, 0x10});
+  QElapsedTimer clock;
+  clock.start();
+  while (port.In_Buffer_Count() < 21 && clock.elapsed() < 10000) {
+  }
+  ASSERT_EQ(port.In_Buffer_Count(), 21);
+  port.Discard_Input();
+  EXPECT_EQ(port.In_Buffer_Count(), 0);
+  EXPECT_EQ(port.Input(), -1);
+
+  // The next answer starts on its own first byte.
+  last_count = 0;
+  Send(port, {0x53, 0x00, 0x00, 0x40});
+  ASSERT_TRUE(Wait_For(port, 69));
+  const Bytes block = Take(port, 69);
+  EXPECT_EQ(Bytes(block.begin(), block.begin() + 5), (Bytes{0x06, 0x58, 0x00, 0x00, 0x40}));
+  port.Close();
+  EXPECT_FALSE(port.Is_Open());
+}
+
+TEST_F(TtyPortTest, CloseLetsTheLastBytesLeave) {
+  QTemporaryDir dir;
+  const std::string dump = dir.filePath("after.dat").toStdString();
+  sim.Kill();
+  Start_Sim({"--dump", dump});
+  {
+    Tty_Serial_Port port;
+    ASSERT_TRUE(port.Open(5));
+    Send(port, Opening());
+    ASSERT_TRUE(Wait_For(port, 50));
+    Bytes packet = {kAck, 0x58, 0x12, 0x30, 0x10};
+    for (int i = 0; i < 16; ++i) packet.push_back(static_cast<uint8_t>(i * 3));
+    Send(port, packet);
+    port.Close();
+  }
+  ASSERT_EQ(sim.Stop(), 0);
+  Radio_Image_Table image;
+  std::string error;
+  ASSERT_TRUE(sim::Read_Dat_File(dump, image, &error)) << error;
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(image(0x123, i), i * 3) << i;
+}
+
+TEST_F(TtyPortTest, APortHeldHereOrByAnotherProgramDoesNotOpen) {
+  const QString probe = ZV_PORT_PROBE_EXE;
+  const QString path = QString::fromStdString(sim.Path());
+  {
+    Tty_Serial_Port first, second;
+    ASSERT_TRUE(first.Open(5));
+    std::string error;
+    EXPECT_FALSE(second.Open(5, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(second.Is_Open());
+    EXPECT_EQ(QProcess::execute(probe, {path}), 1) << "another copy of the program";
+    EXPECT_NE(QProcess::execute("flock", {"-n", path, "true"}), 0) << "a program using flock";
+    first.Close();
+    EXPECT_TRUE(second.Open(5)) << "free again after Close()";
+  }
+  // The other way round: another program holds it.
+  struct Holder { QString program; QStringList args; };
+  for (const Holder &h : {Holder{probe, {path, "--hold"}}, Holder{"flock", {path, "-c", "echo open; cat"}}}) {
+    QProcess holder;
+    holder.start(h.program, h.args);
+    ASSERT_TRUE(holder.waitForReadyRead(10000)) << h.program.toStdString();
+    ASSERT_EQ(holder.readLine().trimmed(), "open");
+    Tty_Serial_Port port;
+    EXPECT_FALSE(port.Open(5)) << h.program.toStdString();
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    EXPECT_TRUE(port.Open(5)) << h.program.toStdString();
+  }
+}
+
+TEST_F(TtyPortTest, LockFilesOfOtherProgramsAreHonoured) {
+  QTemporaryDir dir;
+  const std::string lock_dir = dir.path().toStdString();
+  const std::string lock_file = lock_dir + "/" + Uucp_Lock::Lock_Name(sim.Path());
+  auto write_lock = [&](long pid) {
+    std::ofstream(lock_file) << "      " << pid << "\n";
+  };
+  auto lock_pid = [&]() -> long {
+    std::ifstream in(lock_file);
+    long pid = -1;
+    in >> pid;
+    return pid;
+  };
+  struct Case { const char *name; long owner; bool opens; };
+  const Case cases[] = {
+      {"no lock file", 0, true},
+      {"held by a running program", sim.Pid(), false},
+      {"stale lock of a program that has ended", 2147483646L, true},
+  };
+  for (const Case &c : cases) {
+    QFile::remove(QString::fromStdString(lock_file));
+    if (c.owner) write_lock(c.owner);
+    Tty_Serial_Port port;
+    port.lock_dirs = {lock_dir};
+    EXPECT_EQ(port.Open(5), c.opens) << c.name;
+    if (c.opens) {
+      EXPECT_EQ(lock_pid(), getpid()) << c.name;
+      port.Close();
+      EXPECT_FALSE(QFile::exists(QString::fromStdString(lock_file))) << c.name;
+    } else {
+      EXPECT_EQ(lock_pid(), c.owner) << c.name;
+    }
+  }
+}
+
+TEST(TtyPort, PortsThatDoNotExistOrAreNoTerminalFail) {
+  struct Case { const char *path; };
+  for (Case c : {Case{"/nonexistent/ttyXYZ"}, Case{"/dev/null"}}) {
+    Env_Var com("ZV_COM3", c.path);
+    Tty_Serial_Port port;
+    std::string error;
+    EXPECT_FALSE(port.Open(3, &error)) << c.path;
+    EXPECT_FALSE(error.empty()) << c.path;
+    EXPECT_FALSE(port.Is_Open());
+  }
+  Tty_Serial_Port port;
+  EXPECT_FALSE(port.Open(0));
+  EXPECT_FALSE(port.Open(13));
+}
+
+}  // namespace
+}  // namespace zv
