@@ -16,12 +16,13 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "image/dat_file.h"
 #include "image/protocol.h"
+#include "image/startup_state.h"
 #include "platform/com_ports.h"
 #include "platform/qt_timer.h"
 #include "platform/real_platform.h"
 #include "platform/tty_serial_port.h"
-#include "tests/sim/sim_dat_file.h"
 #include "tests/sim/sim_process.h"
 
 namespace zv {
@@ -247,9 +248,20 @@ TEST_F(TtyPortTest, CloseLetsTheLastBytesLeave) {
   }
   ASSERT_EQ(sim.Stop(), 0);
   Radio_Image_Table image;
-  std::string error;
-  ASSERT_TRUE(sim::Read_Dat_File(dump, image, &error)) << error;
+  ASSERT_TRUE(Load_Image_File(dump, image).Ok());
   for (int i = 0; i < 16; ++i) EXPECT_EQ(image(0x123, i), i * 3) << i;
+  // Everything else is the start-up memory: the start-up image with the
+  // alignment table in its area.
+  auto state = std::make_unique<Shared_State>();
+  Build_Startup_State(*state);
+  for (int line = 0; line < 1024; ++line) {
+    if (line == 0x123) continue;
+    for (int c = 0; c < 16; ++c) {
+      const bool adjust = line >= 0x3C0 && line < 0x3E0;
+      ASSERT_EQ(image(line, c), adjust ? state->Adjust_Table(line - 0x3C0, c) : state->Radio_Image(line, c))
+          << line << "," << c;
+    }
+  }
 }
 
 TEST_F(TtyPortTest, APortHeldHereOrByAnotherProgramDoesNotOpen) {

@@ -2,13 +2,9 @@
 // its frame parsing, pacing and faults are checked here.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "image/protocol.h"
 #include "tests/sim/radio_sim.h"
-#include "tests/sim/sim_dat_file.h"
 
 namespace zv::sim {
 namespace {
@@ -218,43 +214,6 @@ TEST_F(RadioSimTest, ImageAndAlignmentTablesMapOntoTheMemory) {
   Adjust_Table_Type adj_back;
   sim.Export_Adjust(adj_back);
   EXPECT_EQ(adj_back, adjust);
-}
-
-TEST(SimDatFile, RoundTripAndTolerantReading) {
-  const std::string path = ::testing::TempDir() + "/sim_dat_test.dat";
-  Radio_Image_Table image;
-  for (int r = 0; r < 1025; ++r)
-    for (int c = 0; c < 16; ++c) image(r, c) = static_cast<uint8_t>(r + c);
-  std::string error;
-  ASSERT_TRUE(Write_Dat_File(path, image, &error)) << error;
-  std::ifstream in(path, std::ios::binary);
-  std::string first;
-  std::getline(in, first);
-  EXPECT_EQ(first, " 0  0  0  0  1  2  3  4  5  6  7  8  9  10  11  12  13  14  15 \r");
-  Radio_Image_Table back;
-  ASSERT_TRUE(Read_Dat_File(path, back, &error)) << error;
-  EXPECT_EQ(back, image);
-
-  // Any gaps and wrong line numbers read the same; a short or bad file
-  // changes nothing.
-  std::ostringstream odd;
-  for (int r = 0; r < 1025; ++r) {
-    odd << " 9,9   9";
-    for (int c = 0; c < 16; ++c) odd << ((c % 5) ? " " : "\n") << int(image(r, c));
-  }
-  struct Case { std::string text; bool ok; };
-  const std::string good = odd.str();
-  const Case cases[] = {{good, true}, {good.substr(0, good.size() - 3), false},
-                        {"1 2 x" + good, false}, {"0 0 0 256" + good.substr(good.find('\n')), false}};
-  for (const Case &c : cases) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << c.text;
-    Radio_Image_Table r;
-    r(5, 5) = 42;
-    EXPECT_EQ(Read_Dat_File(path, r, &error), c.ok) << c.text.substr(0, 20);
-    if (c.ok) EXPECT_EQ(r, image);
-    else EXPECT_EQ(r(5, 5), 42);
-  }
-  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -13,12 +13,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "image/dat_file.h"
 #include "image/protocol.h"
+#include "image/startup_state.h"
 #include "tests/sim/radio_sim.h"
-#include "tests/sim/sim_dat_file.h"
 
 namespace {
 
@@ -31,8 +33,13 @@ const char kUsage[] =
     "on stdout is the path of the terminal to open (e.g. set ZV_COM5 to it).\n"
     "The program ends on SIGTERM or SIGINT, or when stdin reaches end of file.\n"
     "\n"
-    "  --load FILE        load the memory from a .dat image file (lines 0-1023)\n"
-    "                     instead of filling it with 0xFF\n"
+    "The memory starts as the program's start-up image, with the start-up\n"
+    "alignment table in 0x3C00-0x3DFF (user password 123456, super 888888).\n"
+    "\n"
+    "  --load FILE        take the memory from a .dat image file (lines 0-1023)\n"
+    "                     but for the alignment area, which the program's files\n"
+    "                     do not carry\n"
+    "  --load-all         with --load: the alignment area from the file as well\n"
     "  --dump FILE        write the memory as a .dat image file when ending\n"
     "  --log FILE         write every byte received, in hex, when ending\n"
     "  --password TEXT    user password (up to 6 characters, padded with blanks)\n"
@@ -136,6 +143,7 @@ int Fail(const std::string &text) {
 
 struct Options {
   std::string load, dump, log;
+  bool load_all = false;
   std::string user, super_password, answer_password;
   bool set_user = false, set_super = false, set_answer = false;
   bool ignore_stdin = false;
@@ -158,6 +166,8 @@ int Parse_Args(int argc, char **argv, Radio_Sim &sim, Options &opt) {
       sim.pace = false;
     } else if (a == "--no-ident-ack") {
       sim.ident_leading_ack = false;
+    } else if (a == "--load-all") {
+      opt.load_all = true;
     } else if (a == "--ignore-stdin") {
       opt.ignore_stdin = true;
     } else if (!value(&v)) {
@@ -259,12 +269,17 @@ int main(int argc, char **argv) {
   const int status = Parse_Args(argc, argv, sim, opt);
   if (status >= 0) return status;
 
-  if (!opt.load.empty()) {
-    zv::Radio_Image_Table image;
-    image.Fill(0, zv::kImageLines - 1, 0, 16, 0xFF);
-    std::string error;
-    if (!zv::sim::Read_Dat_File(opt.load, image, &error)) return Fail(error);
-    sim.Load_Image(image);
+  {
+    auto state = std::make_unique<zv::Shared_State>();
+    zv::Build_Startup_State(*state);
+    sim.Load_Image(state->Radio_Image);
+    sim.Load_Adjust(state->Adjust_Table);
+    if (!opt.load.empty()) {
+      const zv::Dat_Result r = zv::Load_Image_File(opt.load, state->Radio_Image);
+      if (!r.Ok()) return Fail(opt.load + ": not a readable image file (item " + std::to_string(r.item) + ")");
+      sim.Load_Image(state->Radio_Image);
+      if (!opt.load_all) sim.Load_Adjust(state->Adjust_Table);
+    }
   }
   // Passwords after the memory, so that they win over a loaded file.
   auto put6 = [&](int addr, const std::string &v) {
@@ -360,11 +375,10 @@ int main(int argc, char **argv) {
 
   int rc = 0;
   if (!opt.dump.empty()) {
-    zv::Radio_Image_Table image;
-    image.Fill(0, zv::kImageLines - 1, 0, 16, 0xFF);
-    sim.Export_Image(image);
-    std::string error;
-    if (!zv::sim::Write_Dat_File(opt.dump, image, &error)) rc = Fail(error);
+    auto image = std::make_unique<zv::Radio_Image_Table>();
+    image->Fill(0, zv::kImageLines - 1, 0, 16, 0xFF);
+    sim.Export_Image(*image);
+    if (!zv::Save_Image_File(opt.dump, *image).Ok()) rc = Fail("cannot write " + opt.dump);
   }
   if (!opt.log.empty()) {
     FILE *f = std::fopen(opt.log.c_str(), "w");
