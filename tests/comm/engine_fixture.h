@@ -1,0 +1,110 @@
+// Test bench of the exchange engine: the virtual platform, a simulated radio
+// on COM1, a message recorder and a status-bar recorder, and a fresh shared
+// state for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "comm/exchange_engine.h"
+#include "comm/exchange_presets.h"
+#include "comm/password_box.h"
+#include "comm/status_panels.h"
+#include "image/protocol.h"
+#include "image/shared_state.h"
+#include "platform/message_box.h"
+#include "platform/virtual_platform.h"
+#include "tests/sim/radio_sim.h"
+
+namespace zv::test {
+
+struct Panel_Recorder : Status_Panels {
+  void Set_Panel_Text(int panel, const QString &text) override {
+    text_of[panel] = text.toStdString();
+    log.push_back({panel, text.toStdString()});
+  }
+  std::map<int, std::string> text_of;
+  std::vector<std::pair<int, std::string>> log;
+};
+
+// A peer that answers the opening command with fixed bytes, all arriving at
+// once shortly after the last byte, and stays silent otherwise.
+class Scripted_Peer : public Serial_Peer {
+ public:
+  std::vector<Timed_Byte> Receive(uint8_t byte, double now_ms) override {
+    got.push_back(byte);
+    if (++count == 8 && !on_handshake.empty()) {
+      std::vector<Timed_Byte> out;
+      for (uint8_t b : on_handshake) out.push_back({now_ms + 1, b});
+      return out;
+    }
+    return {};
+  }
+  void Line_Opened(double) override { count = 0; }
+  std::vector<uint8_t> on_handshake;
+  std::vector<uint8_t> got;
+  int count = 0;
+};
+
+class Engine_Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Set_Platform(&vp);
+    Set_Message_Service(&messages);
+    Set_Main_Status_Panels(&panels);
+    Shared() = Shared_State{};
+    Shared().Handshake_Bytes = kHandshake_Bytes;
+    Shared().Comm_Port = 1;
+    vp.Attach(1, &sim);
+    // A distinct byte pattern in the radio, and a password that the test types.
+    for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>((a * 7 + a / 256) & 0xFF));
+    sim.Set_Passwords("123456", "SUPER9");
+    Text_PassWord_Change("123456");
+  }
+  void TearDown() override {
+    engine.reset();
+    Set_Main_Status_Panels(nullptr);
+    Set_Message_Service(nullptr);
+    Set_Platform(nullptr);
+  }
+
+  // Makes the engine with steps that record the completion and failure.
+  Exchange_Engine &Make(const Exchange_Params &p, Exchange_Steps steps = {}) {
+    if (!steps.Completed) steps.Completed = [this] { ++completed; };
+    engine = std::make_unique<Exchange_Engine>(p, std::move(steps));
+    return *engine;
+  }
+  // Runs until the engine is idle with its port closed and no timer pending.
+  bool Run_To_End(double limit_ms = 120000) {
+    return vp.Run_Until(
+        [&] {
+          return !engine->Busy() && !engine->MSC().Is_Open() && !engine->Timer1().Enabled() &&
+                 !engine->Timer2().Enabled() && !engine->Timer3().Enabled();
+        },
+        limit_ms);
+  }
+  std::vector<uint8_t> Sent() { return vp.Sent_Bytes(1); }
+  std::vector<std::string> Message_Texts() const {
+    std::vector<std::string> out;
+    for (const Message_Record &m : messages.shown) out.push_back(m.text.toStdString());
+    return out;
+  }
+
+  Virtual_Platform vp;
+  sim::Radio_Sim sim;
+  Message_Recorder messages;
+  Panel_Recorder panels;
+  std::unique_ptr<Exchange_Engine> engine;
+  int completed = 0;
+};
+
+// Frames of the wire as the protocol lays them out.
+inline void Append(std::vector<uint8_t> &v, std::initializer_list<int> bytes) {
+  for (int b : bytes) v.push_back(static_cast<uint8_t>(b));
+}
+inline std::vector<uint8_t> Handshake() { return {kHandshake_Bytes.begin(), kHandshake_Bytes.end()}; }
+
+}  // namespace zv::test
