@@ -68,6 +68,13 @@ bool Exchange_Engine::Call(const std::function<void()> &step) {
   return *alive;
 }
 
+void Exchange_Engine::Panel(int panel, const QString &text) {
+  if (Steps.Set_Panel)
+    Steps.Set_Panel(panel, text);
+  else
+    Set_Status_Panel(panel, text);
+}
+
 void Exchange_Engine::Stop() {
   Stop_Timers();
   msc_->On_Comm = nullptr;
@@ -285,17 +292,17 @@ void Exchange_Engine::Show_Failure_Message() {
 void Exchange_Engine::Default_Failure_Report() {
   switch (Params.Variant) {
     case Exchange_Variant::Identify:
-      Set_Status_Panel(3, Text("Stat:", "状态:"));
-      Set_Status_Panel(4, Text("Communication fault.", "联机故障 ！"));
+      Panel(3, Text("Stat:", "状态:"));
+      Panel(4, Text("Communication fault.", "联机故障 ！"));
       break;
     case Exchange_Variant::Alignment:
-      Set_Status_Panel(2, Text("Communication fault.", "联机故障 ！"));
+      Panel(2, Text("Communication fault.", "联机故障 ！"));
       break;
     case Exchange_Variant::Channels: {
       const std::shared_ptr<bool> alive = alive_;
       Show_Failure_Message();
       if (!*alive) return;
-      Set_Status_Panel(2, Text("Communication fault.", "联机故障 ！"));
+      Panel(2, Text("Communication fault.", "联机故障 ！"));
       break;
     }
     case Exchange_Variant::Standard:
@@ -424,14 +431,14 @@ void Exchange_Engine::Show_Ident() {
     bands.Band_D_Low = Digits(b + 40);
     bands.Band_D_High = Digits(b + 43);
   }
-  Set_Status_Panel(8, Band_Text(Digits(b + 0), Digits(b + 3)));
-  Set_Status_Panel(10, Band_Text(Digits(b + 16), Digits(b + 19)));
-  Set_Status_Panel(12, Band_Text(Digits(b + 32), Digits(b + 35)));
-  if (all) Set_Status_Panel(14, Band_Text(Digits(b + 40), Digits(b + 43)));
+  Panel(8, Band_Text(Digits(b + 0), Digits(b + 3)));
+  Panel(10, Band_Text(Digits(b + 16), Digits(b + 19)));
+  Panel(12, Band_Text(Digits(b + 32), Digits(b + 35)));
+  if (all) Panel(14, Band_Text(Digits(b + 40), Digits(b + 43)));
   const auto chars = [&](int from, int n) { return QString::fromLatin1(reinterpret_cast<const char *>(b + from), n); };
-  Set_Status_Panel(2, chars(10, 6));
-  Set_Status_Panel(4, all ? QString() : chars(38, 10));
-  Set_Status_Panel(6, chars(26, 6));
+  Panel(2, chars(10, 6));
+  Panel(4, all ? QString() : chars(38, 10));
+  Panel(6, chars(26, 6));
 }
 
 void Exchange_Engine::On_Password_Reply() {
@@ -700,14 +707,6 @@ void Exchange_Engine::Default_Store() {
       Store_Frames(s.Rx_Frames, 2, Read_Last + 1, Params.Base_Addr / 16);
       break;
   }
-}
-
-bool Probe_Port(int com_port) {
-  std::unique_ptr<Serial_Port> port = Current_Platform().New_Serial_Port();
-  const bool ok = port->Open(com_port);
-  if (ok) port->Close();
-  Shared().Port_Error = !ok;
-  return ok;
 }
 
 }  // namespace zv

@@ -109,6 +109,9 @@ struct Exchange_Steps {
   // Password dialog: the radio answered the new password block with this
   // byte; 'E' has been sent and the port closed.
   std::function<void(uint8_t byte)> Write_Answered;
+  // Where status-bar texts go. Empty: the main window's status bar
+  // (Set_Status_Panel).
+  std::function<void(int panel, const QString &text)> Set_Panel;
 };
 
 class Exchange_Engine {
@@ -208,14 +211,11 @@ class Exchange_Engine {
   int Write_Line(int block) const;
   // Calls a window step; returns false when the engine was destroyed by it.
   bool Call(const std::function<void()> &step);
+  void Panel(int panel, const QString &text);
 
   std::unique_ptr<Serial_Port> msc_;
   std::unique_ptr<Timer> timer1_, timer2_, timer3_;
   std::shared_ptr<bool> alive_;
 };
-
-// The start-up probe of a port: opens COMn and closes it again, with no
-// message; sets Port_Error. Returns whether it opened.
-bool Probe_Port(int com_port);
 
 }  // namespace zv

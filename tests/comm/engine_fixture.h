@@ -95,6 +95,7 @@ class Engine_Test : public ::testing::Test {
 
   Virtual_Platform vp;
   sim::Radio_Sim sim;
+  Scripted_Peer script;  // for COM2 when a test needs exact answer bytes
   Message_Recorder messages;
   Panel_Recorder panels;
   std::unique_ptr<Exchange_Engine> engine;
