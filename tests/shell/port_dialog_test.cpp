@@ -6,29 +6,13 @@
 
 #include "comm/port_setup_dialog.h"
 #include "platform/twips.h"
-#include "platform/virtual_platform.h"
-#include "shell/startup.h"
 #include "shell_fixture.h"
-#include "sim/radio_sim.h"
 
 namespace zv::test {
 namespace {
 
 class Port_Dialog : public Main_Window_Test {
  protected:
-  void SetUp() override {
-    Main_Window_Test::SetUp();
-    Set_Platform(&platform);
-  }
-  void TearDown() override {
-    Main_Window_Test::TearDown();
-    Set_Platform(nullptr);
-  }
-  MDImain &Start() {
-    main = std::make_unique<MDImain>();
-    MDIForm_Load(*main);
-    return *main;
-  }
   Form_setup *Open_Dialog() {
     main->Menu("proc_setup")->trigger();
     return main->Windows().Form_As<Form_setup>("Form_setup");
@@ -45,7 +29,6 @@ class Port_Dialog : public Main_Window_Test {
     for (int k : {2, 4, 6, 8, 10, 12, 14}) main->Set_Panel_Text(k, QStringLiteral("d%1").arg(k));
   }
 
-  Virtual_Platform platform;
   sim::Radio_Sim radio;
 };
 

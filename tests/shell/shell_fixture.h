@@ -17,8 +17,11 @@
 #include "image/shared_state.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
+#include "platform/virtual_platform.h"
 #include "shell/language_texts.h"
 #include "shell/main_window.h"
+#include "shell/startup.h"
+#include "sim/radio_sim.h"
 
 namespace zv::test {
 
@@ -39,6 +42,7 @@ class Main_Window_Test : public ::testing::Test {
     Lang_Texts() = Language_Texts{};
     Set_Message_Service(&messages);
     Set_Screen_Size_Override(&screen);
+    Set_Platform(&platform);
   }
   void TearDown() override {
     Close_All_Windows();
@@ -46,6 +50,7 @@ class Main_Window_Test : public ::testing::Test {
     Flush_Deletes();
     Set_Screen_Size_Override(nullptr);
     Set_Message_Service(nullptr);
+    Set_Platform(nullptr);
   }
 
   // A main window with the captions and the size of start-up, shown.
@@ -59,6 +64,13 @@ class Main_Window_Test : public ::testing::Test {
     return *main;
   }
 
+  // A main window after the whole start-up.
+  MDImain &Start() {
+    main = std::make_unique<MDImain>();
+    MDIForm_Load(*main);
+    return *main;
+  }
+
   // The captions of the visible entries of a menu, "-" ahead of a disabled one.
   static QStringList Visible_Entries(const QList<QAction *> &actions) {
     QStringList out;
@@ -67,6 +79,7 @@ class Main_Window_Test : public ::testing::Test {
     return out;
   }
 
+  Virtual_Platform platform;
   Screen_Px screen{1920, 1080};
   Message_Recorder messages;
   std::unique_ptr<MDImain> main;

@@ -1,33 +1,16 @@
 // Start-up: texts and captions, the screen-size warning, the port probe, the
 // start-up state and the channel editor at the end.
 #include "image/protocol.h"
-#include "platform/virtual_platform.h"
-#include "shell/startup.h"
 #include "shell_fixture.h"
-#include "sim/radio_sim.h"
 
 namespace zv::test {
 namespace {
 
 class Startup : public Main_Window_Test {
  protected:
-  void SetUp() override {
-    Main_Window_Test::SetUp();
-    Set_Platform(&platform);
-  }
-  void TearDown() override {
-    Main_Window_Test::TearDown();
-    Set_Platform(nullptr);
-  }
-  MDImain &Start() {
-    main = std::make_unique<MDImain>();
-    MDIForm_Load(*main);
-    return *main;
-  }
   // A port that exists and is free.
   void Free_Port(int n) { platform.Attach(n, &radios[n]); }
 
-  Virtual_Platform platform;
   sim::Radio_Sim radios[13];
 };
 
