@@ -1,59 +1,46 @@
 // The identification cycle of the main window: it sends the opening command
-// on the main window's own serial port, takes the radio's identification
-// answer, stores the band limits, shows model, firmware version and band
-// ranges in the main window's status bar, enables the editor menus and closes
-// the port again. Four attempts; then "Stat:" / "Communication fault.".
+// one byte per 10 ms tick on the main window's own serial port, takes the
+// radio's identification answer, stores the band limits, shows model,
+// firmware version and band ranges in the main window's status bar and closes
+// the port again. No answer within 5 s: the port closes, 1.5 s later the
+// command goes out again; after four attempts status panels 3 and 4 read
+// "Stat:" and "Communication fault.". It runs on the exchange engine's
+// identification variant.
 #pragma once
 
-#include <QString>
-#include <memory>
+#include <functional>
+
+#include "comm/exchange_engine.h"
 
 namespace zv {
 
-class Serial_Port;
-
-// What the cycle writes into the main window.
-class Ident_Display {
- public:
-  virtual ~Ident_Display() = default;
-  // Panel 1..15 of the status bar.
-  virtual void Set_Panel_Text(int panel, const QString &text) = 0;
-  // sig_edit, sys_edit, chann_edit and fm_chann_edit enabled.
-  virtual void Enable_Edit_Menus() = 0;
-};
-
 class Identify_Cycle {
  public:
-  explicit Identify_Cycle(Ident_Display &display);
-  ~Identify_Cycle();
-  Identify_Cycle(const Identify_Cycle &) = delete;
-  Identify_Cycle &operator=(const Identify_Cycle &) = delete;
+  // identified runs after every valid answer, once band limits and panels
+  // are written; the main window enables its editor menus there.
+  explicit Identify_Cycle(std::function<void()> identified);
 
-  // Closes the port if it is open, stops the cycle's timers, sets three
-  // retries and starts the cycle.
+  // Closes the port if it is open, stops the cycle's three timers (so that
+  // the pause of an earlier attempt cannot cut into the new cycle), sets
+  // three retries and starts the cycle.
   void Restart_Identify();
-  // Starts one attempt unless one is running: opens the port (the cycle ends
-  // when it does not open) and sends the opening command.
-  void Start_Identify();
 
-  // Sets Port_Error, then opens the port on Comm_Port; on failure shows
-  // "Communication Port Open Error ！" and sets Port_Error. An open port
-  // cannot change its number, so opening while open fails too.
+  // The main window's Open_Port: clears Port_Error and opens the port on
+  // Comm_Port; on failure shows "Communication Port Open Error ！" and sets
+  // Port_Error. An open port cannot change its number, so this fails too
+  // while the cycle holds the port.
   void Open_Port();
-  // The same without any message (the start-up probe).
-  void Probe_Port();
-  bool Port_Open() const;
+  bool Port_Open();
   void Close_Port();
 
-  // Stops the timers and the receive notification, then closes the port:
-  // the main window is closing.
+  // Stops the timers and the receive notification, then closes the port
+  // (the main window is closing).
   void Stop();
 
- private:
-  bool Open(bool with_message);
+  Exchange_Engine &Engine() { return engine_; }
 
-  Ident_Display &display_;
-  std::unique_ptr<Serial_Port> msc_;
+ private:
+  Exchange_Engine engine_;
 };
 
 }  // namespace zv

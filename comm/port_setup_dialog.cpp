@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "comm/status_panels.h"
 #include "image/shared_state.h"
 #include "platform/twips.h"
 
 namespace zv {
 
-Form_setup::Form_setup(Identify_Cycle &cycle, Ident_Display &display, QWidget *parent)
-    : QWidget(parent), cycle_(cycle), display_(display) {
+Form_setup::Form_setup(Identify_Cycle &cycle, QWidget *parent) : QWidget(parent), cycle_(cycle) {
   setObjectName(QStringLiteral("Form_setup"));
   frame1_ = new QGroupBox(this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -67,7 +67,7 @@ void Form_setup::Command_ok_Click() {
   const QPointer<Form_setup> self(this);
   for (int n = 1; n <= 12; ++n)
     if (Option(n)->isChecked()) Shared().Comm_Port = n;
-  for (int panel : {2, 4, 6, 8, 10}) display_.Set_Panel_Text(panel, QString());
+  for (int panel : {2, 4, 6, 8, 10}) Set_Status_Panel(panel, QString());
   cycle_.Open_Port();
   if (!self || Shared().Port_Error) return;  // the dialog stays for another choice
   cycle_.Restart_Identify();

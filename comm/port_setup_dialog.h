@@ -19,7 +19,7 @@ class Form_setup : public QWidget {
   Q_OBJECT
 
  public:
-  Form_setup(Identify_Cycle &cycle, Ident_Display &display, QWidget *parent = nullptr);
+  explicit Form_setup(Identify_Cycle &cycle, QWidget *parent = nullptr);
 
   // Captions by the language, size and place in the main window's client
   // area (inner width and height in twips), shows the window, selects the
@@ -37,7 +37,6 @@ class Form_setup : public QWidget {
   void Close_Window();
 
   Identify_Cycle &cycle_;
-  Ident_Display &display_;
   QPointer<QWidget> window_;
   QGroupBox *frame1_ = nullptr;
   std::array<QRadioButton *, 12> options_{};

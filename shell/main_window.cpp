@@ -130,12 +130,14 @@ MDImain::MDImain(QWidget *parent) : QMainWindow(parent) {
   Build_Status_Bar();
   registry_ = std::make_unique<Window_Registry>(*this);
   Register_Windows(*registry_);
-  identify_ = std::make_unique<Identify_Cycle>(*this);
+  identify_ = std::make_unique<Identify_Cycle>([this] { Enable_Edit_Menus(); });
+  Set_Main_Status_Panels(this);
   Set_Message_Parent(this);
 }
 
 MDImain::~MDImain() {
   identify_.reset();
+  if (Main_Status_Panels() == this) Set_Main_Status_Panels(nullptr);
   if (g_instance == this) g_instance = nullptr;
 }
 
@@ -162,13 +164,13 @@ void MDImain::Build_Menus() {
       action = menuBar()->addAction(caption);
     }
     action->setObjectName(name);
+    menus_.insert(name, action);
     if (m.hidden) action->setVisible(false);
-    if (m.hidden || m.disabled) action->setEnabled(false);
+    Set_Menu_Enabled(name, !(m.hidden || m.disabled));
     if (m.handler) {
       const Handler handler = m.handler;
       connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     }
-    menus_.insert(name, action);
   }
   menus_.value(QStringLiteral("Language_chn"))->setCheckable(true);
   menus_.value(QStringLiteral("Language_eng"))->setCheckable(true);
@@ -220,9 +222,21 @@ void MDImain::Set_Panel_Text(int panel, const QString &text) {
   if (QLabel *label = Panel(panel)) label->setText(text);
 }
 
+bool MDImain::Menu_Enabled(const QString &name) const {
+  const QAction *action = menus_.value(name);
+  return action && action->property("Enabled").toBool();
+}
+
+void MDImain::Set_Menu_Enabled(const QString &name, bool enabled) {
+  QAction *action = menus_.value(name);
+  if (!action) return;
+  action->setProperty("Enabled", enabled);
+  action->setEnabled(enabled);
+}
+
 void MDImain::Enable_Edit_Menus() {
   for (const char *name : {"sig_edit", "sys_edit", "chann_edit", "fm_chann_edit"})
-    menus_.value(QString::fromLatin1(name))->setEnabled(true);
+    Set_Menu_Enabled(QString::fromLatin1(name), true);
 }
 
 double MDImain::Width_Twips() const { return Px_To_Twips(frameGeometry().width()); }

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "comm/identify.h"
+#include "comm/status_panels.h"
 #include "shell/window_registry.h"
 
 class QMdiArea;
@@ -20,7 +21,7 @@ class QToolBar;
 
 namespace zv {
 
-class MDImain : public QMainWindow, public Ident_Display {
+class MDImain : public QMainWindow, public Status_Panels {
   Q_OBJECT
 
  public:
@@ -38,11 +39,17 @@ class MDImain : public QMainWindow, public Ident_Display {
   // A menu entry by its name ("File_save", "Prog_read", "sig_edit", ...);
   // nullptr for an unknown name. A submenu's entry is its menuAction().
   QAction *Menu(const QString &name) const { return menus_.value(name); }
+  // The Enabled state of a menu entry as set. Qt shows a hidden entry as
+  // disabled whatever was set, so hidden entries keep their state here.
+  bool Menu_Enabled(const QString &name) const;
+  void Set_Menu_Enabled(const QString &name, bool enabled);
   // Status panel 1..15.
   QLabel *Panel(int panel) const;
   QString Panel_Text(int panel) const;
   void Set_Panel_Text(int panel, const QString &text) override;
-  void Enable_Edit_Menus() override;
+  // sig_edit, sys_edit, chann_edit and fm_chann_edit enabled (after every
+  // valid identification answer).
+  void Enable_Edit_Menus();
 
   Window_Registry &Windows() { return *registry_; }
   Identify_Cycle &Identify() { return *identify_; }

@@ -40,8 +40,7 @@ void MDIForm_Load(MDImain &main) {
   Identify_Cycle &cycle = main.Identify();
   for (int n = 12; n >= 1; --n) {
     s.Comm_Port = n;
-    cycle.Probe_Port();
-    if (!s.Port_Error) break;
+    if (Probe_Port(n)) break;
   }
   cycle.Close_Port();
 

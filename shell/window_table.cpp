@@ -21,7 +21,7 @@ Window_Factory Own_Placeholder(const QString &name) {
 }
 
 QWidget *Open_Form_setup(MDImain &main) {
-  auto *form = new Form_setup(main.Identify(), main);
+  auto *form = new Form_setup(main.Identify());
   QMdiSubWindow *window = main.Add_Child(form);
   form->Form_Load(window, main.Scale_Width(), main.Scale_Height());
   return window;

@@ -32,6 +32,7 @@ TEST_F(Main_Window, Hidden_Entries_Are_Built_Hidden_And_Disabled) {
     ASSERT_NE(m.Menu(name), nullptr);
     EXPECT_FALSE(m.Menu(name)->isVisible());
     EXPECT_FALSE(m.Menu(name)->isEnabled());
+    EXPECT_FALSE(m.Menu_Enabled(name));
   }
   // Captions that start-up sets on hidden entries.
   EXPECT_EQ(m.Menu("fm_chann_edit")->text(), "FM-Radio");
