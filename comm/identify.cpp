@@ -28,6 +28,16 @@ void Identify_Cycle::Open_Port() {
               Shared().Lang_Chinese ? QStringLiteral("操作提示") : QStringLiteral("Operate Prompt"));
 }
 
+void Identify_Cycle::Probe_Port() {
+  Shared_State &s = Shared();
+  s.Port_Error = false;
+  if (Port_Open() || !engine_.MSC().Open(s.Comm_Port)) {
+    s.Port_Error = true;
+    return;
+  }
+  engine_.MSC().Discard_Input();
+}
+
 bool Identify_Cycle::Port_Open() { return engine_.MSC().Is_Open(); }
 
 void Identify_Cycle::Close_Port() {

@@ -30,6 +30,9 @@ class Identify_Cycle {
   // Port_Error. An open port cannot change its number, so this fails too
   // while the cycle holds the port.
   void Open_Port();
+  // The start-up probe: the same open on Comm_Port without any message. A
+  // port that opened stays open.
+  void Probe_Port();
   bool Port_Open();
   void Close_Port();
 

@@ -40,7 +40,8 @@ void MDIForm_Load(MDImain &main) {
   Identify_Cycle &cycle = main.Identify();
   for (int n = 12; n >= 1; --n) {
     s.Comm_Port = n;
-    if (Probe_Port(n)) break;
+    cycle.Probe_Port();
+    if (!s.Port_Error) break;
   }
   cycle.Close_Port();
 
