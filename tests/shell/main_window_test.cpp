@@ -2,6 +2,7 @@
 // close rules of the windows it opens.
 #include <QLabel>
 #include <QStatusBar>
+#include <QCloseEvent>
 #include <QToolButton>
 
 #include "platform/twips.h"
@@ -193,6 +194,37 @@ TEST_F(Main_Window, Toolbar_Exit_Closes_Every_Child_And_Leaves_The_Save_Dialog) 
   for (QWidget *w : QApplication::topLevelWidgets())
     if (w->isVisible()) visible << w->objectName();
   EXPECT_EQ(visible, QStringList{"Form_save_chann"});
+}
+
+// A child window that records when its close handler runs.
+class Close_Recorder : public QWidget {
+ public:
+  Close_Recorder(const QString &name, QStringList &log) : log_(log) { setObjectName(name); }
+
+ protected:
+  void closeEvent(QCloseEvent *event) override {
+    log_ << objectName();
+    event->accept();
+  }
+
+ private:
+  QStringList &log_;
+};
+
+TEST_F(Main_Window, Toolbar_Exit_Closes_Channel_Option_And_About_First_Then_The_Rest) {
+  MDImain &m = Make_Main();
+  QStringList log;
+  for (const QString &name : {win::frm_dtmf, win::frmAbout, win::frm_option, win::frm_chann}) {
+    m.Windows().Register(name, [name, &log](MDImain &main) {
+      QMdiSubWindow *window = main.Add_Child(new Close_Recorder(name, log));
+      window->show();
+      return window;
+    });
+    m.Windows().Open(name);
+  }
+  m.Toolbar1_ButtonClick("exit");
+  EXPECT_EQ(log, (QStringList{"frm_chann", "frm_option", "frmAbout", "frm_dtmf"}));
+  EXPECT_FALSE(m.isVisible());
 }
 
 TEST_F(Main_Window, Exit_Menus_Close_The_Main_Window) {
