@@ -116,7 +116,7 @@ int main(int argc, char **argv) {
   // Whole read.
   const Exchange_Params read_params = presets::Whole_Read();
   double cpu0 = Own_Cpu_Ms(), sim0 = Process_Cpu_Ms(sim.Pid());
-  const e2e::Exchange_Outcome read = e2e::Run_Exchange(read_params, false, 300000, e2e::Store_Whole_Read);
+  const e2e::Exchange_Outcome read = e2e::Run_Exchange(read_params, e2e::Run_Kind::Read, 300000, e2e::Store_Whole_Read);
   double cpu1 = Own_Cpu_Ms(), sim1 = Process_Cpu_Ms(sim.Pid());
   bool read_ok = true;
   for (int r = 0; r <= 787; ++r)
@@ -129,7 +129,7 @@ int main(int argc, char **argv) {
   const Exchange_Params write_params = presets::Whole_Write();
   cpu0 = Own_Cpu_Ms();
   sim0 = Process_Cpu_Ms(sim.Pid());
-  const e2e::Exchange_Outcome write = e2e::Run_Exchange(write_params, true, 300000);
+  const e2e::Exchange_Outcome write = e2e::Run_Exchange(write_params, e2e::Run_Kind::Write, 300000);
   cpu1 = Own_Cpu_Ms();
   sim1 = Process_Cpu_Ms(sim.Pid());
   sim.Stop();

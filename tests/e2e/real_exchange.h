@@ -45,10 +45,12 @@ struct Exchange_Outcome {
 // 0 to 787.
 inline void Store_Whole_Read(Exchange_Engine &engine) { engine.Store_Frames(Shared().Rx_Frames, 2, 198, 0); }
 
-// Runs one read or write to its end: completion, the failure report, a
-// message that ends it (a wrong password), or limit_ms. `store` is the
-// window's store of a read's frames.
-inline Exchange_Outcome Run_Exchange(const Exchange_Params &params, bool write, int limit_ms,
+enum class Run_Kind { Read, Write, Identify };
+
+// Runs one read, write or identification to its end: completion (a valid
+// identification), the failure report, a message that ends it (a wrong
+// password), or limit_ms. `store` is the window's store of a read's frames.
+inline Exchange_Outcome Run_Exchange(const Exchange_Params &params, Run_Kind kind, int limit_ms,
                                      void (*store)(Exchange_Engine &) = nullptr) {
   Exchange_Outcome out;
   QEventLoop loop;
@@ -56,7 +58,7 @@ inline Exchange_Outcome Run_Exchange(const Exchange_Params &params, bool write, 
   recorder.on_show = [&](const Message_Record &) { loop.quit(); };
   Set_Message_Service(&recorder);
   Exchange_Steps steps;
-  steps.Completed = [&] {
+  steps.Completed = steps.Identified = [&] {
     out.completed = true;
     loop.quit();
   };
@@ -75,10 +77,11 @@ inline Exchange_Outcome Run_Exchange(const Exchange_Params &params, bool write, 
   limit.start(limit_ms);
   QElapsedTimer clock;
   clock.start();
-  if (write)
-    engine.Begin_Write();
-  else
-    engine.Begin_Read();
+  switch (kind) {
+    case Run_Kind::Read: engine.Begin_Read(); break;
+    case Run_Kind::Write: engine.Begin_Write(); break;
+    case Run_Kind::Identify: engine.Restart_Identify(); break;
+  }
   if (engine.Busy()) loop.exec();
   out.elapsed_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   out.port_open_after = engine.MSC().Is_Open();

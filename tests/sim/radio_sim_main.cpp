@@ -326,9 +326,10 @@ int main(int argc, char **argv) {
     }
 
     pollfd fds[3] = {{master, POLLIN, 0}, {g_wake_pipe[0], POLLIN, 0}, {stdin_open ? 0 : -1, POLLIN, 0}};
-    // While nobody holds the terminal the master reports a hang-up at once;
-    // it is then looked at again every few milliseconds instead.
-    if (!line_open) fds[0].events = 0;
+    // While nobody holds the terminal the master reports a hang-up at once
+    // (whatever the events asked for); it is then left out of the wait and
+    // looked at again every few milliseconds instead.
+    if (!line_open) fds[0].fd = -1;
     double wait_ms = -1;  // no time limit
     if (!pending.empty()) wait_ms = std::max(0.0, pending.front().at_ms - now);
     if (!line_open) wait_ms = wait_ms < 0 ? 5.0 : std::min(wait_ms, 5.0);
