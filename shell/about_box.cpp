@@ -71,7 +71,7 @@ void frmAbout::Form_Load(QWidget *window, double client_width, double client_hei
   Load_Language_Texts();
   // No title text, a fixed dialog border, no maximise or minimise button.
   window->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint);
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   window->setWindowTitle(QString());
   const double top = (client_height - kHeight_Twips) / 2 - 500;
   const double left = (client_width - kWidth_Twips) / 2;
