@@ -231,6 +231,25 @@ TEST_F(TtyPortTest, RawExchangeWithTheSimulatedRadio) {
   EXPECT_FALSE(port.Is_Open());
 }
 
+TEST_F(TtyPortTest, AReceiveHandlerMayDeleteItsPort) {
+  // A window that closes from its receive handler takes its port with it.
+  auto port = std::make_unique<Tty_Serial_Port>();
+  ASSERT_TRUE(port->Open(5));
+  int calls = 0;
+  port->On_Comm = [&] {
+    ++calls;
+    port.reset();
+  };
+  Send(*port, Opening());
+  ASSERT_TRUE(Run_Until([&] { return !port; }));
+  Tty_Serial_Port again;
+  EXPECT_TRUE(again.Open(5)) << "the device is free again";
+  // Events go on; nothing is called on the port that is gone.
+  Send(again, Opening());
+  ASSERT_TRUE(Wait_For(again, 50));
+  EXPECT_EQ(calls, 1);
+}
+
 TEST_F(TtyPortTest, CloseLetsTheLastBytesLeave) {
   QTemporaryDir dir;
   const std::string dump = dir.filePath("after.dat").toStdString();
