@@ -2,8 +2,11 @@
 // replaces its placeholder line here.
 #include <QMdiSubWindow>
 
+#include "comm/comm_read_window.h"
+#include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
 #include "shell/about_box.h"
+#include "shell/file_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/placeholder_window.h"
 #include "shell/window_registry.h"
@@ -16,15 +19,23 @@ Window_Factory Child_Placeholder(const QString &name) {
   return [name](MDImain &main) { return Open_Placeholder_Child(main, name); };
 }
 
-Window_Factory Own_Placeholder(const QString &name) {
-  return [name](MDImain &) { return Open_Placeholder_Own(name); };
-}
-
 QWidget *Open_Form_setup(MDImain &main) {
   auto *form = new Form_setup(main.Identify());
   QMdiSubWindow *window = main.Add_Child(form);
   form->Form_Load(window, main.Scale_Width(), main.Scale_Height());
   return window;
+}
+
+template <class Form>
+QWidget *Open_Whole_Radio(MDImain &main) {
+  auto *form = new Form;
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Width_Twips(), main.Height_Twips());
+  return window;
+}
+
+Window_Factory File_Dialog(const File_Dialog_Member &member) {
+  return [&member](MDImain &main) { return Open_File_Dialog(member, main.Mdi_Area()); };
 }
 
 QWidget *Open_frmAbout(MDImain &main) {
@@ -48,14 +59,14 @@ void Register_Windows(Window_Registry &registry) {
   registry.Register(win::frm_Adj_Txp, Child_Placeholder(win::frm_Adj_Txp));
   registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
   // Whole-radio read and write.
-  registry.Register(win::Form_Comm_Read, Child_Placeholder(win::Form_Comm_Read));
-  registry.Register(win::Form_Comm_Write, Child_Placeholder(win::Form_Comm_Write));
+  registry.Register(win::Form_Comm_Read, &Open_Whole_Radio<Form_Comm_Read>);
+  registry.Register(win::Form_Comm_Write, &Open_Whole_Radio<Form_Comm_Write>);
   // File dialogs; the save dialog and the alignment-file dialogs are windows
   // of their own.
-  registry.Register(win::Form_open_chann, Child_Placeholder(win::Form_open_chann));
-  registry.Register(win::Form_save_chann, Own_Placeholder(win::Form_save_chann));
-  registry.Register(win::Form_open_adj, Own_Placeholder(win::Form_open_adj));
-  registry.Register(win::Form_save_adj, Own_Placeholder(win::Form_save_adj));
+  registry.Register(win::Form_open_chann, File_Dialog(kForm_open_chann));
+  registry.Register(win::Form_save_chann, File_Dialog(kForm_save_chann));
+  registry.Register(win::Form_open_adj, File_Dialog(kForm_open_adj));
+  registry.Register(win::Form_save_adj, File_Dialog(kForm_save_adj));
   // Port dialog and about box.
   registry.Register(win::Form_setup, &Open_Form_setup);
   registry.Register(win::frmAbout, &Open_frmAbout);
