@@ -196,15 +196,14 @@ int Parse_Args(int argc, char **argv, Radio_Sim &sim, Options &opt) {
         sim.identity.bands[k] = static_cast<int>(n);
       }
     } else if (a == "--turnaround") {
-      long us;
+      // Whole microseconds from "MS" or "MS.FFF", read without the locale.
       const auto p = Split(v, '.');
-      // Milliseconds with up to three decimals, read without the locale.
-      std::string frac = p.size() > 1 ? p[1] : "";
-      if (p.size() > 2 || frac.size() > 3 || !Parse_Int(p[0], 0, 10000, &us)) return Fail("--turnaround: milliseconds");
-      long f = 0;
-      if (!frac.empty() && !Parse_Int(frac, 0, 999, &f)) return Fail("--turnaround: milliseconds");
-      while (frac.size() < 3) frac += '0', f *= 10;
-      sim.turnaround_ms = static_cast<double>(us) + static_cast<double>(f) / 1000.0;
+      const std::string frac = p.size() > 1 ? (p[1] + "000").substr(0, 3) : "000";
+      long ms, us;
+      if (p.size() > 2 || (p.size() > 1 && (p[1].empty() || p[1].size() > 3)) || !Parse_Int(p[0], 0, 10000, &ms) ||
+          !Parse_Int(frac, 0, 999, &us))
+        return Fail("--turnaround takes milliseconds, e.g. 0.5");
+      sim.turnaround_ms = static_cast<double>(ms * 1000 + us) / 1000.0;
     } else if (a == "--fault") {
       Fault f;
       if (!Parse_Fault(v, &f)) return Fail("bad --fault " + v + " (see --help)");
