@@ -7,14 +7,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <random>
 
 #include "comm/comm_read_window.h"
@@ -25,6 +22,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "tests/sim/sim_process.h"
+#include "tests/support/event_loop_wait.h"
 
 namespace {
 
@@ -32,19 +30,6 @@ double Cpu_Ms() {
   timespec ts;
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
   return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-bool Run_Until(const std::function<bool()> &cond, int limit_ms) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, [&] {
-    if (cond() || clock.elapsed() > limit_ms) loop.quit();
-  });
-  check.start(20);
-  if (!cond()) loop.exec();
-  return cond();
 }
 
 // The protocol's minimum for a run of frames: each frame goes out 15 ms after
@@ -66,6 +51,26 @@ void Report(const char *what, double elapsed, double minimum, double cpu, bool o
   std::printf("%-12s elapsed %8.1f ms, protocol minimum %8.1f ms, ratio %.4f (target <= 1.05), "
               "CPU %6.1f ms = %.2f %% (target < 5 %%)%s\n",
               what, elapsed, minimum, elapsed / minimum, cpu, 100.0 * cpu / elapsed, ok ? "" : "  FAILED");
+}
+
+zv::Message_Recorder messages;
+
+// Loads the window, presses its start button and runs until its message.
+template <class Window>
+void Run_Window(const char *what, void (Window::*start)(), const char *done_text, double minimum_ms) {
+  messages.shown.clear();
+  QPointer<Window> w = new Window;
+  w->Form_Load(nullptr, 19200, 12000);
+  w->Text_PassWord->setText(QStringLiteral("123456"));
+  QElapsedTimer clock;
+  const double cpu0 = Cpu_Ms();
+  clock.start();
+  (w->*start)();
+  zv::test::Run_Event_Loop_Until([&] { return !messages.shown.empty(); }, 120000, 20);
+  const double elapsed = clock.nsecsElapsed() / 1e6, cpu = Cpu_Ms() - cpu0;
+  const bool ok = !messages.shown.empty() && messages.shown[0].text == QString::fromUtf8(done_text);
+  Report(what, elapsed, minimum_ms, cpu, ok);
+  delete w.data();
 }
 
 }  // namespace
@@ -91,46 +96,20 @@ int main(int argc, char **argv) {
   }
   setenv("ZV_COM5", process.Path().c_str(), 1);
 
-  Message_Recorder messages;
   Set_Message_Service(&messages);
   Shared().Handshake_Bytes = kHandshake_Bytes;
   Shared().Comm_Port = 5;
 
   // Read: opening 8 -> 50, password request 4 -> 21, frame 1 (5 with the
   // leading Ack) -> 69, frames 2-201 4 -> 69; 40000 counting steps.
-  {
-    QPointer<Form_Comm_Read> w = new Form_Comm_Read;
-    w->Form_Load(nullptr, 19200, 12000);
-    w->Text_PassWord->setText(QStringLiteral("123456"));
-    QElapsedTimer clock;
-    const double cpu0 = Cpu_Ms();
-    clock.start();
-    w->Command_read_Click();
-    Run_Until([&] { return !messages.shown.empty(); }, 120000);
-    const double elapsed = clock.nsecsElapsed() / 1e6, cpu = Cpu_Ms() - cpu0;
-    const bool ok = !messages.shown.empty() &&
-                    messages.shown[0].text == QStringLiteral("Complete reading data from the transceiver.");
-    Report("whole read", elapsed, Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 5, 69}, {200, 4, 69}}, 40000), cpu, ok);
-    delete w.data();
-  }
+  Run_Window<Form_Comm_Read>("whole read", &Form_Comm_Read::Command_read_Click,
+                             "Complete reading data from the transceiver.",
+                             Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 5, 69}, {200, 4, 69}}, 40000));
   // Write: opening 8 -> 50, password request 4 -> 21 (then an Ack), packet 0
   // 20 -> 1, packets 1-783 21 -> 1; 4000 + 4000 counting steps.
-  messages.shown.clear();
-  {
-    QPointer<Form_Comm_Write> w = new Form_Comm_Write;
-    w->Form_Load(nullptr, 19200, 12000);
-    w->Text_PassWord->setText(QStringLiteral("123456"));
-    QElapsedTimer clock;
-    const double cpu0 = Cpu_Ms();
-    clock.start();
-    w->Command_Write_Click();
-    Run_Until([&] { return !messages.shown.empty(); }, 120000);
-    const double elapsed = clock.nsecsElapsed() / 1e6, cpu = Cpu_Ms() - cpu0;
-    const bool ok = !messages.shown.empty() &&
-                    messages.shown[0].text == QStringLiteral("Complete Written the data to transceiver.");
-    Report("whole write", elapsed, Minimum_Ms({{1, 8, 50}, {1, 5, 21}, {1, 20, 1}, {783, 21, 1}}, 8000), cpu, ok);
-    delete w.data();
-  }
+  Run_Window<Form_Comm_Write>("whole write", &Form_Comm_Write::Command_Write_Click,
+                              "Complete Written the data to transceiver.",
+                              Minimum_Ms({{1, 8, 50}, {1, 5, 21}, {1, 20, 1}, {783, 21, 1}}, 8000));
   Set_Message_Service(nullptr);
   process.Stop();
   return 0;

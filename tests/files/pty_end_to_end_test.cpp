@@ -3,15 +3,11 @@
 // writes the image back, and the program's memory dump is compared.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdlib>
-#include <functional>
 #include <random>
 
 #include "comm/comm_read_window.h"
@@ -22,24 +18,10 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "tests/sim/sim_process.h"
+#include "tests/support/event_loop_wait.h"
 
 namespace zv {
 namespace {
-
-// Runs the event loop until cond() holds; the limit is far beyond what the
-// exchange needs, so that a fault fails instead of hanging.
-bool Run_Until(const std::function<bool()> &cond, int limit_ms) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, [&] {
-    if (cond() || clock.elapsed() > limit_ms) loop.quit();
-  });
-  check.start(5);
-  if (!cond()) loop.exec();
-  return cond();
-}
 
 TEST(Pty_End_To_End, ReadTheRadioThenWriteTheImageBack) {
   QTemporaryDir dir;
@@ -77,7 +59,7 @@ TEST(Pty_End_To_End, ReadTheRadioThenWriteTheImageBack) {
     w->Form_Load(nullptr, 19200, 12000);
     w->Text_PassWord->setText(QStringLiteral("123456"));
     w->Command_read_Click();
-    ASSERT_TRUE(Run_Until([&] { return !messages.shown.empty(); }, 120000));
+    ASSERT_TRUE(test::Run_Event_Loop_Until([&] { return !messages.shown.empty(); }, 120000));
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Complete reading data from the transceiver."));
     EXPECT_EQ(w->Label_tr_count->text(), QStringLiteral("Read Data is Ok ！"));
     delete w.data();
@@ -95,7 +77,7 @@ TEST(Pty_End_To_End, ReadTheRadioThenWriteTheImageBack) {
     w->Form_Load(nullptr, 19200, 12000);
     w->Text_PassWord->setText(QStringLiteral("123456"));
     w->Command_Write_Click();
-    ASSERT_TRUE(Run_Until([&] { return !messages.shown.empty(); }, 120000));
+    ASSERT_TRUE(test::Run_Event_Loop_Until([&] { return !messages.shown.empty(); }, 120000));
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Complete Written the data to transceiver."));
     delete w.data();
   }
