@@ -124,7 +124,7 @@ QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
                        .arg(r.item)
                        .arg(kImageFileItems);
     case Dat_Fault::Not_A_Number:
-      return chinese ? QStringLiteral("文件 \"%1\" 第 %2 行的第 %3 项 \"%4\" 不是整数。参数未改变。")
+      return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）\"%4\" 不是整数。参数未改变。")
                            .arg(file)
                            .arg(r.text_line)
                            .arg(r.item)
@@ -136,7 +136,7 @@ QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
                            .arg(r.item)
                            .arg(found);
     case Dat_Fault::Out_Of_Range:
-      return chinese ? QStringLiteral("文件 \"%1\" 第 %2 行的第 %3 项 %4 超出 0 - 255。参数未改变。")
+      return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）%4 超出 0 - 255。参数未改变。")
                            .arg(file)
                            .arg(r.text_line)
                            .arg(r.item)

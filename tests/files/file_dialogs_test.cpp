@@ -275,6 +275,48 @@ TEST_F(File_Dialogs, OpenLoadsAGoodFileAndRefusesABadOneWholly) {
       ASSERT_EQ(Shared().Radio_Image(r, c), c < 16 ? on_disk(r, c) : before(r, c));
 }
 
+TEST_F(File_Dialogs, EveryKindOfBadFileGivesOneMessageAndChangesNothing) {
+  const std::string good = Image_File_Text(Random_Image(12));
+  std::string garbage;
+  std::mt19937 rng(13);
+  for (int i = 0; i < 3000; ++i) garbage += static_cast<char>(rng());
+  struct Bad {
+    const char *name;
+    std::string text;
+    const char *in_message;  // a part of the message that names the fault
+  };
+  const Bad cases[] = {
+      {"missing.dat", "", "Cannot open"},
+      {"empty.dat", " ", "ends early"},
+      {"truncated.dat", good.substr(0, good.size() - 40), "ends early"},
+      {"word.dat", " 0  0  0  12  abc ", "\"abc\""},
+      {"over.dat", " 0  0  0  12  256 ", "(256)"},
+      {"negative.dat", " 0  0  0  -1 ", "(-1)"},
+      {"huge.dat", " 0  0  0  99999999999999999999999 ", "99999999999999999999..."},
+      {"garbage.dat", "\x01" + garbage, "not a whole number"},
+  };
+  const Radio_Image_Table before = Random_Image(14);
+  Shared().Radio_Image = before;
+  File_Name_Dialog *dlg = Open(kForm_open_chann);
+  for (const Bad &b : cases) {
+    SCOPED_TRACE(b.name);
+    const QString name = QString::fromLatin1(b.name);
+    if (name != QStringLiteral("missing.dat")) {
+      QFile f(Path(name));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(b.text.data(), static_cast<qint64>(b.text.size()));
+    }
+    messages_.shown.clear();
+    EXPECT_TRUE(Confirm(dlg, name));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    const QString text = messages_.shown[0].text;
+    EXPECT_TRUE(text.contains(Path(name))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(b.in_message))) << text.toStdString();
+    EXPECT_EQ(messages_.shown[0].icon, Msg_Icon::Warning);
+    EXPECT_TRUE(Shared().Radio_Image == before);
+  }
+}
+
 TEST_F(File_Dialogs, SaveWritesTheImageOrReportsAndKeepsTheOldFile) {
   Shared().Radio_Image = Random_Image(5);
   QDir(dir_.path()).mkdir(QStringLiteral("taken.dat"));
