@@ -499,15 +499,20 @@ int Exchange_Engine::Frame_Data_Start(const std::array<uint8_t, 71> &frame, Data
   return d + 64 <= kBlock_Take ? d : -1;
 }
 
-void Exchange_Engine::On_Read_Reply() {
-  if (msc_->In_Buffer_Count() < kBlock_Take) return;
-  std::array<uint8_t, 71> frame{};
-  Take(kBlock_Take, frame.data(), frame.size());
+bool Exchange_Engine::Take_Block(std::array<uint8_t, 71> *frame) {
+  if (msc_->In_Buffer_Count() < kBlock_Take) return false;
+  Take(kBlock_Take, frame->data(), frame->size());
   msc_->Discard_Input();
   // An answer whose data would run past the bytes taken is no answer: nothing
   // is stored or acknowledged, and the watchdog ends the attempt.
-  if (Frame_Data_Start(frame, Params.Data_Start) < 0) return;
+  if (Frame_Data_Start(*frame, Params.Data_Start) < 0) return false;
   timer2_->Set_Enabled(false);
+  return true;
+}
+
+void Exchange_Engine::On_Read_Reply() {
+  std::array<uint8_t, 71> frame{};
+  if (!Take_Block(&frame)) return;
   Shared().Rx_Frames[Block_No] = frame;
   Send_Now(kAck);
 
@@ -525,12 +530,8 @@ void Exchange_Engine::On_Read_Reply() {
 }
 
 void Exchange_Engine::On_Channel_Read_Reply() {
-  if (msc_->In_Buffer_Count() < kBlock_Take) return;
   std::array<uint8_t, 71> frame{};
-  Take(kBlock_Take, frame.data(), frame.size());
-  msc_->Discard_Input();
-  if (Frame_Data_Start(frame, Params.Data_Start) < 0) return;
-  timer2_->Set_Enabled(false);
+  if (!Take_Block(&frame)) return;
   Shared_State &s = Shared();
   (s.Name_Phase ? s.Rx_Name_Frames : s.Rx_Frames)[Block_No] = frame;
   Send_Now(kAck);

@@ -194,6 +194,9 @@ class Exchange_Engine {
   void On_Dialog_Write_Answer();
   void On_Read_Reply();
   void On_Channel_Read_Reply();
+  // Takes a 69-byte answer when one is waiting and it is usable; stops the
+  // watchdog then.
+  bool Take_Block(std::array<uint8_t, 71> *frame);
   void On_Write_Ack();
 
   void Show_Ident();

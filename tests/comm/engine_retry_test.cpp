@@ -152,6 +152,12 @@ TEST_F(Retry_Test, Port_Open_Failure_Shows_The_Window_Form_And_Starts_Nothing) {
   EXPECT_EQ(Message_Texts(),
             (std::vector<std::string>{"Communication port is error, please setting right communication port . ！"}));
   EXPECT_EQ(messages.shown[0].title.toStdString(), "Operate prompt");
+  engine.reset();
+  messages.shown.clear();
+  Shared().Lang_Chinese = true;
+  Make(presets::Fm()).Begin_Write();
+  EXPECT_EQ(Message_Texts(), (std::vector<std::string>{"通讯端口打开错误，请正确设置通讯端口 ！"}));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), "操作提示");
   vp.Advance(20000);
   EXPECT_TRUE(vp.Wire_Log(1).empty());
 }
