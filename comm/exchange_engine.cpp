@@ -168,7 +168,7 @@ void Exchange_Engine::Restart_Identify() {
   Close_Port();
   Write_Busy = false;
   Read_Busy = false;
-  Retry_Left = 3;
+  Retry_Left = Params.Retry_Count;
   Start_Identify();
 }
 

@@ -131,8 +131,8 @@ class Exchange_Engine {
   void Begin_Write();
   void Start_Read();
   void Start_Write();
-  // Identification cycle: closes the port, clears the busy flags, three
-  // retries, Start_Identify.
+  // Identification cycle: closes the port, clears the busy flags, sets
+  // Retry_Left from Retry_Count (three), Start_Identify.
   void Restart_Identify();
   void Start_Identify();
   // Ends whatever runs: timers off, receive notification off, port closed,
