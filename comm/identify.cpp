@@ -2,7 +2,6 @@
 
 #include "comm/exchange_presets.h"
 #include "image/shared_state.h"
-#include "platform/message_box.h"
 
 namespace zv {
 
@@ -17,21 +16,14 @@ void Identify_Cycle::Restart_Identify() {
   engine_.Restart_Identify();
 }
 
-void Identify_Cycle::Open_Port() {
-  if (!Port_Open()) {
-    engine_.Open_Port();
-    return;
-  }
-  Shared().Port_Error = true;
-  Message_Box(Shared().Lang_Chinese ? QStringLiteral("通讯端口打开错误，请正确设置通讯端口 ！")
-                                    : QStringLiteral("Communication Port Open Error ！"),
-              Shared().Lang_Chinese ? QStringLiteral("操作提示") : QStringLiteral("Operate Prompt"));
-}
+// A port that is open already refuses the open, so a confirm of the port
+// dialog while the cycle holds the port fails with the port-open message.
+void Identify_Cycle::Open_Port() { engine_.Open_Port(); }
 
 void Identify_Cycle::Probe_Port() {
   Shared_State &s = Shared();
   s.Port_Error = false;
-  if (Port_Open() || !engine_.MSC().Open(s.Comm_Port)) {
+  if (!engine_.MSC().Open(s.Comm_Port)) {
     s.Port_Error = true;
     return;
   }

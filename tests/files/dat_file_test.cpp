@@ -1,6 +1,8 @@
 // The image file: writer form, reader tolerance, all-or-nothing opening and
 // safe saving.
 #include <gtest/gtest.h>
+
+#include "support/random_image.h"
 #include <sys/resource.h>
 
 #include <csignal>
@@ -16,13 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Radio_Image_Table Random_Image(unsigned seed) {
-  std::mt19937 rng(seed);
-  Radio_Image_Table image;
-  for (int r = 0; r < kImageLines; ++r)
-    for (int c = 0; c < 17; ++c) image(r, c) = static_cast<uint8_t>(rng());
-  return image;
-}
+using test::Random_Image;
 
 bool Same_Data(const Radio_Image_Table &a, const Radio_Image_Table &b) {
   for (int r = 0; r < kImageLines; ++r)

@@ -2,6 +2,8 @@
 // member, the lists, and the hand-over of names to the editors' pollers.
 #include <gtest/gtest.h>
 
+#include "support/random_image.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -70,13 +72,7 @@ TEST(Check_File_Name, EdgeCases) {
   }
 }
 
-Radio_Image_Table Random_Image(unsigned seed) {
-  std::mt19937 rng(seed);
-  Radio_Image_Table image;
-  for (int r = 0; r < kImageLines; ++r)
-    for (int c = 0; c < 17; ++c) image(r, c) = static_cast<uint8_t>(rng());
-  return image;
-}
+using test::Random_Image;
 
 // Runs every test in a fresh working directory with a message recorder and
 // fresh file-dialog state.

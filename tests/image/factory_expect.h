@@ -4,10 +4,11 @@
 // does not name are -1.
 #pragma once
 
+#include "support/random_image.h"
+
 #include <array>
 #include <cmath>
 #include <initializer_list>
-#include <random>
 #include <string>
 
 #include "image/factory_constants.h"
@@ -37,16 +38,7 @@ struct Cells {
   bool Named(int line, int col) const { return v[line][col] >= 0; }
 };
 
-// An image "read from a radio": every cell (column 16 too) a pseudo-random
-// byte, so that a cell a loader must not touch is unlikely to match a value it
-// might write.
-inline Radio_Image_Table Random_Image(unsigned seed) {
-  Radio_Image_Table image;
-  std::mt19937 gen(seed);
-  for (int l = 0; l < 1025; ++l)
-    for (int c = 0; c < 17; ++c) image(l, c) = static_cast<uint8_t>(gen() & 0xFF);
-  return image;
-}
+using test::Random_Image;
 
 // ---- Channel records, lines 0-199 -------------------------------------------
 inline Cells Channels() {

@@ -2,6 +2,8 @@
 // against the simulated radio program on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include "support/event_loop_wait.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,19 +32,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// Runs the event loop until cond() holds; gives up after a limit far beyond
-// what the awaited event needs, so that a fault fails instead of hanging.
 bool Run_Until(const std::function<bool()> &cond, int limit_ms = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, [&] {
-    if (cond() || clock.elapsed() > limit_ms) loop.quit();
-  });
-  check.start(2);
-  if (!cond()) loop.exec();
-  return cond();
+  return test::Run_Event_Loop_Until(cond, limit_ms, 2);
 }
 
 // Sets an environment variable for the life of the object.

@@ -101,15 +101,15 @@ std::vector<std::string> Split(const std::string &s, char sep) {
   }
 }
 
-bool Parse_Fault(std::string spec, Fault *f) {
-  const size_t at = spec.find('@');
+bool Parse_Fault(std::string text, Fault *f) {
+  const size_t at = text.find('@');
   if (at != std::string::npos) {
     long session;
-    if (!Parse_Int(spec.substr(at + 1), 0, 1000000, &session)) return false;
+    if (!Parse_Int(text.substr(at + 1), 0, 1000000, &session)) return false;
     f->session = static_cast<int>(session);
-    spec.resize(at);
+    text.resize(at);
   }
-  const auto p = Split(spec, ':');
+  const auto p = Split(text, ':');
   struct Form { const char *name; Fault::Kind kind; size_t fields; };
   static const Form forms[] = {
       {"silence", Fault::Kind::Silence, 2},    {"corrupt", Fault::Kind::Corrupt_Byte, 4},
