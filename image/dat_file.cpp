@@ -1,5 +1,7 @@
 #include "image/dat_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -178,12 +180,33 @@ Dat_Result Parse_Image_File(std::string_view text, Radio_Image_Table &image) {
 }
 
 Dat_Result Load_Image_File(const std::string &path, Radio_Image_Table &image) {
-  std::FILE *file = std::fopen(path.c_str(), "rb");
-  if (!file) {
+  auto open_fault = [](const std::string &reason) {
     Dat_Result r;
     r.fault = Dat_Fault::Cannot_Open;
-    r.reason = std::strerror(errno);
+    r.reason = reason;
     return r;
+  };
+  // Opened without blocking, so that a pipe without a writer cannot hold the
+  // program; pipes and devices are refused (a device such as /dev/zero would
+  // never end), only regular files are read. A directory is left to the read,
+  // which reports it.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return open_fault(std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return open_fault(std::strerror(err));
+  }
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return open_fault("not a regular file");
+  }
+  std::FILE *file = ::fdopen(fd, "rb");
+  if (!file) {
+    const int err = errno;
+    ::close(fd);
+    return open_fault(std::strerror(err));
   }
   File_Source src(file);
   Dat_Result r = Parse_Items(src, image);

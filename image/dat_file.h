@@ -28,7 +28,7 @@ constexpr int kImageFileItems = kImageLines * kImageFileItemsPerLine;  // 19 475
 
 enum class Dat_Fault {
   None,
-  Cannot_Open,   // the file does not exist or may not be opened
+  Cannot_Open,   // the file does not exist, may not be opened, or is a pipe or a device
   Cannot_Read,   // opened, but reading failed (a directory, an I/O error)
   Ends_Early,    // fewer than 19 475 items
   Not_A_Number,  // an item that is not a whole number

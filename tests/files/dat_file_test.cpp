@@ -4,6 +4,7 @@
 
 #include "support/random_image.h"
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -210,6 +211,25 @@ TEST_F(Dat_File_Test, BadFilesLeaveTheImageUnchanged) {
     }
     EXPECT_TRUE(image == before);
   }
+}
+
+// A name ending in ".dat" may stand for a device or a pipe: /dev/zero never
+// ends and a pipe without a writer never answers, so only regular files are
+// read.
+TEST_F(Dat_File_Test, PipesAndDevicesAreRefusedWithoutWaiting) {
+  Radio_Image_Table image = Random_Image(12);
+  const Radio_Image_Table before = image;
+  fs::create_symlink("/dev/null", dir_ / "null.dat");
+  Dat_Result r = Load_Image_File((dir_ / "null.dat").string(), image);
+  // Checked first: without the refusal the pipe below would block the test.
+  ASSERT_EQ(r.fault, Dat_Fault::Cannot_Open);
+  EXPECT_FALSE(r.reason.empty());
+  EXPECT_TRUE(image == before);
+
+  ASSERT_EQ(mkfifo((dir_ / "pipe.dat").c_str(), 0600), 0);
+  r = Load_Image_File((dir_ / "pipe.dat").string(), image);
+  EXPECT_EQ(r.fault, Dat_Fault::Cannot_Open);
+  EXPECT_TRUE(image == before);
 }
 
 TEST_F(Dat_File_Test, FaultNamesTheTextLine) {
