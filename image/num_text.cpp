@@ -50,31 +50,10 @@ double Val(std::string_view text) {
   }
   if (!any_digit) return 0.0;
 
-  // An exponent only where digits follow the E (after an optional sign).
-  skip_blanks();
-  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-    size_t j = i + 1;
-    std::string exponent = "e";
-    while (j < n && Is_Blank(text[j])) ++j;
-    if (j < n && (text[j] == '+' || text[j] == '-')) {
-      exponent += text[j];
-      ++j;
-    }
-    bool exp_digit = false;
-    for (;;) {
-      while (j < n && Is_Blank(text[j])) ++j;
-      if (j >= n || !Is_Digit(text[j])) break;
-      exponent += text[j];
-      exp_digit = true;
-      ++j;
-    }
-    if (exp_digit) clean += exponent;
-  }
-
   double value = 0.0;
   const char *first = clean.data();
   const char *last = clean.data() + clean.size();
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
   if (ec != std::errc() || !std::isfinite(value)) return 0.0;
   (void)ptr;
   return value;

@@ -11,9 +11,8 @@ namespace zv {
 // The decimal number at the start of text.
 // - Blanks (space, tab, CR, LF) are skipped wherever they stand, also inside
 //   the number: " 1 45.5" reads 145.5.
-// - An optional sign ("+" or "-"), digits, at most one "." and, only where it
-//   continues the number, an exponent: "E" or "e", an optional sign and at
-//   least one digit ("1e3" reads 1000, "1e" and "1ex" read 1).
+// - An optional sign ("+" or "-"), digits and at most one "." : a plain
+//   decimal number, never an exponent ("1e3" reads 1).
 // - The number ends at the first character that cannot continue it
 //   ("145.0125abc" reads 145.0125, "1.2.3" reads 1.2).
 // - A text without a leading number gives 0 ("", "abc", "-", ".").

@@ -153,7 +153,7 @@ TEST(StrToBcd, DigitsMostSignificantFirst) {
     EXPECT_EQ(Str_To_Bcd(c.text, bytes), c.first) << c.text;
     EXPECT_EQ(bytes, c.bytes) << c.text;
   }
-  for (const char *text : {"-1", "1000", "2600.5", "1e300"}) {
+  for (const char *text : {"-1", "1000", "2600.5", "99999999999"}) {
     std::array<uint8_t, 4> bytes{1, 2, 3, 4};
     EXPECT_EQ(Str_To_Bcd(text, bytes), -1) << text;
     EXPECT_EQ(bytes, (std::array<uint8_t, 4>{1, 2, 3, 4})) << text;
