@@ -226,6 +226,14 @@ Dat_Result Save_Image_File(const std::string &path, const Radio_Image_Table &ima
   if (target.filename().empty()) return Write_Fault(std::strerror(EISDIR));
   fs::path dir = target.parent_path();
 
+  // The new file takes the old one's place by a rename, which the directory
+  // allows even where the file itself is write-protected: such a file is
+  // refused, as writing into it would be.
+  struct stat old_st {};
+  if (::stat(target.c_str(), &old_st) == 0 && S_ISREG(old_st.st_mode) &&
+      ((old_st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return Write_Fault(std::strerror(EACCES));
+
   const std::string text = Image_File_Text(image);
 
   // A new temporary name beside the target; "x" refuses a name that exists.

@@ -283,6 +283,22 @@ TEST_F(Dat_File_Test, FailedSaveKeepsTheOldFile) {
   EXPECT_TRUE(Others({"keep.dat"}).empty());
 }
 
+// Saving replaces the file by a rename, which a write-protected file does not
+// stop: the protection must.
+TEST_F(Dat_File_Test, WriteProtectedFileIsNotReplaced) {
+  const fs::path file = dir_ / "locked.dat";
+  Write_All(file, "protected");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_symlink(file, dir_ / "link.dat");
+  for (const char *name : {"locked.dat", "link.dat"}) {
+    Dat_Result r = Save_Image_File((dir_ / name).string(), Random_Image(13));
+    EXPECT_EQ(r.fault, Dat_Fault::Cannot_Write) << name;
+    EXPECT_FALSE(r.reason.empty()) << name;
+  }
+  EXPECT_EQ(Read_All(file), "protected");
+  EXPECT_TRUE(Others({"locked.dat", "link.dat"}).empty());
+}
+
 TEST_F(Dat_File_Test, SaveReplacesThroughLinksAndKeepsPermissions) {
   const fs::path file = dir_ / "target.dat";
   Write_All(file, "old");
