@@ -34,9 +34,9 @@ void Form_Comm_Write::Command_Write_Click() {
   if (Refuse_While_Busy()) return;
   Shared_State &s = Shared();
   Init_Tone5_Tables(s.Tone5, s.Radio_Image);
-  const QPointer<Form_Comm_Write> self(this);
+  const QPointer<Whole_Radio_Window> self(this);
   Engine().Begin_Write();  // may show the port-open message
-  if (self) Show_Connecting();
+  if (Stands(self)) Show_Connecting();
 }
 
 void Form_Comm_Write::Show_Progress(int n) {

@@ -80,7 +80,7 @@ void Whole_Radio_Window::Form_Load(QWidget *window, double main_width, double ma
 bool Whole_Radio_Window::Message(const QString &text, const QString &title) {
   const QPointer<Whole_Radio_Window> self(this);
   Message_Box(text, title);
-  return !self.isNull();
+  return Stands(self);
 }
 
 bool Whole_Radio_Window::Refuse_While_Busy() {
@@ -126,6 +126,7 @@ void Whole_Radio_Window::Close_Window() {
 
 void Whole_Radio_Window::closeEvent(QCloseEvent *event) {
   // Closing is never refused; the exchange ends with the window.
+  closed_ = true;
   engine_->Stop();
   QWidget::closeEvent(event);
 }

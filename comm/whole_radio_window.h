@@ -71,8 +71,11 @@ class Whole_Radio_Window : public QWidget {
   // The failure message "Fail connect with transceiver."; false when the
   // window was closed while it was up.
   bool Show_Failure_Message();
-  // Shows a message box; false when the window was closed while it was up.
+  // Shows a message box; false when the window was closed while it was up
+  // (a closed window is deleted only later, but is never touched again).
   bool Message(const QString &text, const QString &title);
+  // Whether the window still stands: neither deleted nor closed.
+  static bool Stands(const QPointer<Whole_Radio_Window> &window) { return window && !window->closed_; }
 
   QString Text(const char *en, const char *cn) const;
   QPushButton *Start_Button() const { return start_; }
@@ -86,6 +89,7 @@ class Whole_Radio_Window : public QWidget {
   Captions captions_;
   QPushButton *start_ = nullptr;
   QPointer<QWidget> window_;
+  bool closed_ = false;
 };
 
 }  // namespace zv

@@ -355,6 +355,54 @@ TEST_F(Comm_Windows, ClosingTheWindowMidTransferEndsTheExchange) {
   EXPECT_TRUE(Shared().Radio_Image == image_before);
 }
 
+// A window closed while one of its own message boxes is up (closing is
+// never refused) is deleted only later; nothing may touch it meanwhile.
+struct Close_In_Box_Case {
+  const char *name;
+  bool write;
+  std::vector<sim::Fault> faults;
+  std::string box;
+};
+
+class Close_In_Box : public Comm_Windows, public ::testing::WithParamInterface<Close_In_Box_Case> {};
+
+TEST_P(Close_In_Box, LeavesTheClosedWindowAsItWas) {
+  const Close_In_Box_Case &c = GetParam();
+  sim.faults = c.faults;
+  Whole_Radio_Window *w = c.write ? static_cast<Whole_Radio_Window *>(Load<Form_Comm_Write>())
+                                  : static_cast<Whole_Radio_Window *>(Load<Form_Comm_Read>());
+  std::string label_at_close;
+  int bar_at_close = -1;
+  bool bar_shown_at_close = false;
+  messages.on_show = [&](const Message_Record &) {
+    label_at_close = Label();
+    bar_at_close = w->ProgressBar1->value();
+    bar_shown_at_close = w->ProgressBar1->isVisibleTo(w);
+    w->close();  // still alive: its deletion waits for the event loop
+  };
+  if (c.write)
+    static_cast<Form_Comm_Write *>(w)->Command_Write_Click();
+  else
+    static_cast<Form_Comm_Read *>(w)->Command_read_Click();
+  ASSERT_TRUE(Run_To_End());
+  vp.Advance(60000);
+  ASSERT_TRUE(window);  // not deleted yet
+  EXPECT_EQ(Texts(), std::vector<std::string>{c.box});
+  EXPECT_EQ(Label(), label_at_close);
+  EXPECT_EQ(w->ProgressBar1->value(), bar_at_close);
+  EXPECT_EQ(w->ProgressBar1->isVisibleTo(w), bar_shown_at_close);
+  EXPECT_FALSE(vp.Is_Held(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, Close_In_Box,
+    ::testing::Values(
+        Close_In_Box_Case{"read_complete", false, {}, "Complete reading data from the transceiver."},
+        Close_In_Box_Case{"read_failure", false, {{sim::Fault::Kind::Silence, 100}}, "Fail connect with transceiver."},
+        Close_In_Box_Case{"write_complete", true, {}, "Complete Written the data to transceiver."},
+        Close_In_Box_Case{"write_failure", true, {{sim::Fault::Kind::Silence, 400}}, "Fail connect with transceiver."}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(Comm_Windows, PortThatWillNotOpen) {
   vp.Set_Open_Failure(1, true);
   Form_Comm_Write *w = Load<Form_Comm_Write>();
