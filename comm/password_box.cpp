@@ -5,7 +5,12 @@
 namespace zv {
 
 void Fill_Password_Codes(const QString &text, std::array<int, 17> &codes) {
-  const QString t = text.trimmed();
+  // Only blanks are trimmed: a tab or another space character is part of
+  // the password.
+  qsizetype from = 0, to = text.size();
+  while (from < to && text.at(from) == u' ') ++from;
+  while (to > from && text.at(to - 1) == u' ') --to;
+  const QString t = text.mid(from, to - from);
   for (int i = 0; i < 6; ++i) codes[i] = 32;
   const int n = std::min<int>(static_cast<int>(t.size()), static_cast<int>(codes.size()));
   for (int i = 0; i < n; ++i) {

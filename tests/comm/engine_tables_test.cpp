@@ -123,6 +123,7 @@ TEST(Password_Box, Stores_Trimmed_Codes_With_Inner_Blanks_And_At_Most_17) {
   const std::vector<Case> cases = {
       {QStringLiteral("  ab "), {'a', 'b', 32, 32, 32, 32}},
       {QStringLiteral("a b"), {'a', 32, 'b', 32, 32, 32}},
+      {QStringLiteral("\tab\t "), {9, 'a', 'b', 9, 32, 32}},
       {QString(), {32, 32, 32, 32, 32, 32}},
       {QString::fromUtf8("é中"), {0xE9, '?', 32, 32, 32, 32}},
       {QStringLiteral("ABCDEFGHIJKLMNOPQRSTU"),
