@@ -101,6 +101,10 @@ QString Join_Path(const QString &dir, const QString &name) {
 QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
   const QString found = QString::fromStdString(r.found);
   const QString reason = QString::fromLocal8Bit(r.reason.c_str());
+  // One pass over each text, so that a "%2" in the file name or in the
+  // file's own text stays as it is instead of taking a later number's place.
+  const QString item = QString::number(r.item), line = QString::number(r.text_line),
+                total = QString::number(kImageFileItems);
   switch (r.fault) {
     case Dat_Fault::None:
       break;
@@ -113,40 +117,23 @@ QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
                      : QStringLiteral("Cannot read the file \"%1\": %2. Nothing was changed.")
                            .arg(file, reason);
     case Dat_Fault::Ends_Early:
-      return chinese
-                 ? QStringLiteral("文件 \"%1\" 不完整：只有 %2 个数，应有 %3 个。参数未改变。")
-                       .arg(file)
-                       .arg(r.item)
-                       .arg(kImageFileItems)
-                 : QStringLiteral("The file \"%1\" ends early: it holds %2 of the %3 numbers of "
-                                  "an image file. Nothing was changed.")
-                       .arg(file)
-                       .arg(r.item)
-                       .arg(kImageFileItems);
+      return chinese ? QStringLiteral("文件 \"%1\" 不完整：只有 %2 个数，应有 %3 个。参数未改变。")
+                           .arg(file, item, total)
+                     : QStringLiteral("The file \"%1\" ends early: it holds %2 of the %3 numbers of "
+                                      "an image file. Nothing was changed.")
+                           .arg(file, item, total);
     case Dat_Fault::Not_A_Number:
       return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）\"%4\" 不是整数。参数未改变。")
-                           .arg(file)
-                           .arg(r.text_line)
-                           .arg(r.item)
-                           .arg(found)
+                           .arg(file, line, item, found)
                      : QStringLiteral("The file \"%1\" is not an image file: item %3 (\"%4\"), on "
                                       "line %2, is not a whole number. Nothing was changed.")
-                           .arg(file)
-                           .arg(r.text_line)
-                           .arg(r.item)
-                           .arg(found);
+                           .arg(file, line, item, found);
     case Dat_Fault::Out_Of_Range:
       return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）%4 超出 0 - 255。参数未改变。")
-                           .arg(file)
-                           .arg(r.text_line)
-                           .arg(r.item)
-                           .arg(found)
+                           .arg(file, line, item, found)
                      : QStringLiteral("The file \"%1\" holds a bad value: item %3 (%4), on line "
                                       "%2, is not within 0 to 255. Nothing was changed.")
-                           .arg(file)
-                           .arg(r.text_line)
-                           .arg(r.item)
-                           .arg(found);
+                           .arg(file, line, item, found);
     case Dat_Fault::Cannot_Write:
       return chinese
                  ? QStringLiteral("无法保存文件 \"%1\"：%2。原有的同名文件未改变。").arg(file, reason)

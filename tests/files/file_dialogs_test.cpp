@@ -290,6 +290,10 @@ TEST_F(File_Dialogs, EveryKindOfBadFileGivesOneMessageAndChangesNothing) {
       {"negative.dat", " 0  0  0  -1 ", "(-1)"},
       {"huge.dat", " 0  0  0  99999999999999999999999 ", "99999999999999999999..."},
       {"garbage.dat", "\x01" + garbage, "not a whole number"},
+      // Names that look like the message's own placeholders are named as
+      // they are.
+      {"50%2.dat", " ", "ends early"},
+      {"x%3 %1.dat", " 0  0  0  12  a%2 ", "\"a%2\""},
   };
   const Radio_Image_Table before = Random_Image(14);
   Shared().Radio_Image = before;
