@@ -18,7 +18,7 @@ void Identify_Cycle::Restart_Identify() {
 
 // A port that is open already refuses the open, so a confirm of the port
 // dialog while the cycle holds the port fails with the port-open message.
-void Identify_Cycle::Open_Port() { engine_.Open_Port(); }
+bool Identify_Cycle::Open_Port() { return engine_.Open_Port(); }
 
 void Identify_Cycle::Probe_Port() {
   Shared_State &s = Shared();

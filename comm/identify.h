@@ -28,8 +28,10 @@ class Identify_Cycle {
   // The main window's Open_Port: clears Port_Error and opens the port on
   // Comm_Port; on failure shows "Communication Port Open Error ！" and sets
   // Port_Error. An open port cannot change its number, so this fails too
-  // while the cycle holds the port.
-  void Open_Port();
+  // while the cycle holds the port. Returns whether this open succeeded:
+  // Port_Error may be changed again while the message box is up, by a retry
+  // of the cycle that opens the port.
+  bool Open_Port();
   // The start-up probe: the same open on Comm_Port without any message. A
   // port that opened stays open.
   void Probe_Port();

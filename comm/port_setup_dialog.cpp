@@ -68,8 +68,10 @@ void Form_setup::Command_ok_Click() {
   for (int n = 1; n <= 12; ++n)
     if (Option(n)->isChecked()) Shared().Comm_Port = n;
   for (int panel : {2, 4, 6, 8, 10}) Set_Status_Panel(panel, QString());
-  cycle_.Open_Port();
-  if (!self || Shared().Port_Error) return;  // the dialog stays for another choice
+  // The outcome of this open decides, not Port_Error after the message box:
+  // the cycle's own retry may have opened the port meanwhile.
+  const bool opened = cycle_.Open_Port();
+  if (!self || !opened) return;  // the dialog stays for another choice
   cycle_.Restart_Identify();
   if (!self) return;
   Close_Window();

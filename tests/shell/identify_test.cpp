@@ -179,6 +179,26 @@ TEST_F(Identification, Confirm_While_The_Cycle_Holds_The_Port_Fails_And_The_Cycl
   EXPECT_EQ(m.Panel_Text(2), "ZV4318");
 }
 
+TEST_F(Identification, A_Retry_That_Opens_The_Port_During_The_Message_Leaves_The_Dialog_Open) {
+  platform.Attach(2, &silent);
+  MDImain &m = Start();
+  platform.Advance(50);  // the cycle holds COM2
+  // While the port message is up, the first watchdog and the pause run out
+  // and the cycle's retry opens COM2 again.
+  messages.on_show = [&](const Message_Record &) { platform.Advance(7000); };
+  Confirm_Port(2);
+  messages.on_show = nullptr;
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Communication Port Open Error ！");
+  EXPECT_TRUE(m.Windows().Is_Open("Form_setup"));
+  // The cycle goes on with its own retry; the dialog restarted nothing.
+  std::vector<double> expected;
+  Append_Round(expected, 0);
+  Append_Round(expected, 85 + 5000 + 1500);
+  platform.Advance(100);
+  EXPECT_EQ(Send_Times(2), expected);
+}
+
 TEST_F(Identification, A_Port_Lost_Before_A_Retry_Gives_One_Message_And_Ends_The_Cycle) {
   platform.Attach(2, &silent);
   MDImain &m = Start();
