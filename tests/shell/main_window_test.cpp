@@ -140,6 +140,20 @@ TEST_F(Main_Window, Channel_Menu_Leaves_An_Open_Editor_But_The_Button_Reloads_It
   EXPECT_TRUE(m.Windows().Is_Open("frm_chann"));
 }
 
+TEST_F(Main_Window, Fm_Menu_Closes_The_Channel_Editor_And_Opens_The_Fm_Editor) {
+  MDImain &m = Make_Main();
+  m.Windows().Open("frm_chann");
+  // The entry is hidden; its handler is what a click would run.
+  m.fm_chann_edit_Click();
+  Flush_Deletes();
+  EXPECT_FALSE(m.Windows().Is_Open("frm_chann"));
+  QPointer<QWidget> fm = m.Windows().Window("frm_FM");
+  ASSERT_TRUE(fm);
+  m.fm_chann_edit_Click();
+  Flush_Deletes();
+  EXPECT_EQ(m.Windows().Window("frm_FM"), fm.data());
+}
+
 TEST_F(Main_Window, Option_And_Dtmf_Buttons_Close_The_Channel_Editor_And_Keep_An_Open_Editor) {
   for (const char *key : {"edit_option", "edit_dtmf"}) {
     SCOPED_TRACE(key);
