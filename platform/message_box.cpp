@@ -6,20 +6,26 @@
 
 namespace zv {
 
+void Configure_Message_Box(QMessageBox &box, const QString &text, const QString &title, Msg_Icon icon) {
+  // Texts carry file names and file contents: never read them as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  box.setWindowTitle(title);
+  switch (icon) {
+    case Msg_Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Msg_Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Msg_Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+}
+
 namespace {
 
 class Real_Message_Service : public Message_Service {
  public:
   void Show(const QString &text, const QString &title, Msg_Icon icon) override {
     QMessageBox box(parent_);
-    box.setText(text);
-    box.setWindowTitle(title);
-    switch (icon) {
-      case Msg_Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-      case Msg_Icon::Information: box.setIcon(QMessageBox::Information); break;
-      case Msg_Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
+    Configure_Message_Box(box, text, title, icon);
     box.exec();
   }
   QPointer<QWidget> parent_;

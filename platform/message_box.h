@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace zv {
@@ -30,6 +31,10 @@ class Message_Service {
 Message_Service &Messages();
 void Set_Message_Service(Message_Service *service);  // nullptr: the real one
 void Set_Message_Parent(QWidget *parent);
+
+// Sets up a real box: plain text (a file name is never read as markup),
+// title, icon and an OK button.
+void Configure_Message_Box(QMessageBox &box, const QString &text, const QString &title, Msg_Icon icon);
 
 // Shorthand for the common case.
 inline void Message_Box(const QString &text, const QString &title, Msg_Icon icon = Msg_Icon::Warning) {

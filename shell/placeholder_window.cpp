@@ -2,7 +2,6 @@
 
 #include <QMdiSubWindow>
 
-#include "platform/screen.h"
 #include "shell/main_window.h"
 
 namespace zv {
@@ -17,18 +16,6 @@ QWidget *Open_Placeholder_Child(MDImain &main, const QString &name) {
                        height);
   window->show();
   return window;
-}
-
-QWidget *Open_Placeholder_Own(const QString &name) {
-  auto *form = new QWidget;
-  form->setObjectName(name);
-  form->setWindowTitle(name);
-  form->setAttribute(Qt::WA_DeleteOnClose);
-  const Screen_Px screen = Screen_Size();
-  form->resize(screen.width / 3, screen.height / 3);
-  form->move((screen.width - form->width()) / 2, (screen.height - form->height()) / 2);
-  form->show();
-  return form;
 }
 
 }  // namespace zv

@@ -12,7 +12,5 @@ class MDImain;
 // A child window, centred in the main window's client area at half its
 // size. Returns its QMdiSubWindow.
 QWidget *Open_Placeholder_Child(MDImain &main, const QString &name);
-// A window of its own, centred on the screen.
-QWidget *Open_Placeholder_Own(const QString &name);
 
 }  // namespace zv
