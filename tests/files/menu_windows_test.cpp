@@ -6,6 +6,7 @@
 #include "comm/comm_write_window.h"
 #include "shell/file_dialogs.h"
 #include "tests/shell/shell_fixture.h"
+#include "support/menu_action.h"
 
 namespace zv::test {
 namespace {
@@ -32,11 +33,7 @@ TEST_F(Menu_Windows, MenusAndButtonsOpenTheRealWindows) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
-    const QString what = QString::fromLatin1(c.what);
-    if (what.startsWith("key:"))
-      m.Toolbar1_ButtonClick(what.mid(4));
-    else
-      m.Menu(what)->trigger();
+    test::Run_Command(m, c.what);
     QWidget *window = m.Windows().Window(QString::fromLatin1(c.window));
     QWidget *form = m.Windows().Form(QString::fromLatin1(c.window));
     ASSERT_TRUE(window && form);
@@ -46,10 +43,7 @@ TEST_F(Menu_Windows, MenusAndButtonsOpenTheRealWindows) {
     EXPECT_EQ(form->objectName(), QString::fromLatin1(c.window));
 
     // Opening again gives a fresh window.
-    if (what.startsWith("key:"))
-      m.Toolbar1_ButtonClick(what.mid(4));
-    else
-      m.Menu(what)->trigger();
+    test::Run_Command(m, c.what);
     Flush_Deletes();
     QWidget *again = m.Windows().Form(QString::fromLatin1(c.window));
     ASSERT_TRUE(again);

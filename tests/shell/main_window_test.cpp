@@ -7,6 +7,7 @@
 
 #include "platform/twips.h"
 #include "shell_fixture.h"
+#include "support/menu_action.h"
 
 namespace zv::test {
 namespace {
@@ -97,11 +98,7 @@ TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
   MDImain &m = Make_Main();
   for (const Dispatch_Case &c : cases) {
     SCOPED_TRACE(c.what);
-    const QString what = QString::fromLatin1(c.what);
-    if (what.startsWith("key:"))
-      m.Toolbar1_ButtonClick(what.mid(4));
-    else
-      m.Menu(what)->trigger();
+    test::Run_Command(m, c.what);
     QStringList open;
     for (const QString &name : all)
       if (m.Windows().Is_Open(name)) open << name;
