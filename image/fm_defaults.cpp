@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "image/num_text.h"
+
 namespace zv {
 namespace {
 
@@ -44,12 +46,7 @@ bool Set_Fm_Freq(Radio_Image_Table &image, double freq_mhz, int preset) {
 
 bool Set_Fm_Name(Radio_Image_Table &image, std::string &name, int preset) {
   if (preset < 0 || preset >= kFmPresets) return false;
-  const size_t first = name.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    name.clear();
-  } else {
-    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-  }
+  Trim_Blanks(name);
   const int line = map::kFmLine + preset;
   for (size_t i = 0; i < name.size() && i < static_cast<size_t>(kFmNameMax); ++i)
     image(line, 8 + static_cast<int>(i)) = static_cast<uint8_t>(name[i]);

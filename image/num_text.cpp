@@ -99,4 +99,13 @@ std::string Shortest_Text(double value) {
   return out;
 }
 
+void Trim_Blanks(std::string &text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) {
+    text.clear();
+    return;
+  }
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace zv

@@ -28,4 +28,7 @@ double Val(std::string_view text);
 // A value that is not finite (infinity, NaN) gives "0".
 std::string Shortest_Text(double value);
 
+// Removes leading and trailing blanks (spaces only) in place.
+void Trim_Blanks(std::string &text);
+
 }  // namespace zv

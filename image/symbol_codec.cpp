@@ -52,6 +52,13 @@ std::string Tone5_Index_To_Std(int n) {
   return kTone5Std[n];
 }
 
+int Tone5_Std_To_Index(std::string &name) {
+  Trim_Blanks(name);
+  for (size_t n = 0; n < kTone5Std.size(); ++n)
+    if (name == kTone5Std[n]) return static_cast<int>(n);
+  return 255;
+}
+
 std::string Msg_Byte_To_Char(int b) {
   if (!In_Msg_Set(b)) return "";
   return std::string(1, static_cast<char>(b));

@@ -27,6 +27,10 @@ int Dtmf_Char_To_Code(std::string_view ch);
 int Tone5_Char_To_Code(std::string_view ch);
 // The name of 5-tone standard 0..14 ("CCIR1" .. "MODAT"); empty otherwise.
 std::string Tone5_Index_To_Std(int n);
+// The number 0..14 of the standard whose name equals `name` exactly (case
+// matters) once blanks are trimmed off both ends; 255 when none does, the
+// empty text included. The caller's text is left trimmed.
+int Tone5_Std_To_Index(std::string &name);
 
 // Display character set: "0".."9", "A".."Z", "+", "-" and space, each stored
 // as its ASCII code.

@@ -34,6 +34,22 @@ TEST(Tone5Symbols, CodesAndStandardNames) {
                          "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
   for (int n = 0; n < 15; ++n) EXPECT_EQ(Tone5_Index_To_Std(n), names[n]);
   for (int n : {-1, 15, 255}) EXPECT_EQ(Tone5_Index_To_Std(n), "") << n;
+
+  // Name to number: blanks trimmed (and left trimmed), case and the whole
+  // name must match.
+  struct Name_Case { const char *typed; int index; const char *trimmed; };
+  for (Name_Case c : {Name_Case{"CCIR1", 0, "CCIR1"}, Name_Case{"  MODAT ", 14, "MODAT"},
+                      Name_Case{"PDZVEI", 8, "PDZVEI"}, Name_Case{"ccir1", 255, "ccir1"},
+                      Name_Case{"CCIR", 255, "CCIR"}, Name_Case{"EURO1", 255, "EURO1"},
+                      Name_Case{"   ", 255, ""}, Name_Case{"", 255, ""}}) {
+    std::string text = c.typed;
+    EXPECT_EQ(Tone5_Std_To_Index(text), c.index) << c.typed;
+    EXPECT_EQ(text, c.trimmed) << c.typed;
+  }
+  for (int n = 0; n < 15; ++n) {
+    std::string name = Tone5_Index_To_Std(n);
+    EXPECT_EQ(Tone5_Std_To_Index(name), n);
+  }
 }
 
 TEST(DisplayCharacters, BothDirections) {
