@@ -68,12 +68,7 @@ bool Exchange_Engine::Call(const std::function<void()> &step) {
   return *alive;
 }
 
-void Exchange_Engine::Panel(int panel, const QString &text) {
-  if (Steps.Set_Panel)
-    Steps.Set_Panel(panel, text);
-  else
-    Set_Status_Panel(panel, text);
-}
+void Exchange_Engine::Panel(int panel, const QString &text) { Set_Status_Panel(panel, text); }
 
 void Exchange_Engine::Stop() {
   Stop_Timers();

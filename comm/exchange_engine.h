@@ -109,9 +109,6 @@ struct Exchange_Steps {
   // Password dialog: the radio answered the new password block with this
   // byte; 'E' has been sent and the port closed.
   std::function<void(uint8_t byte)> Write_Answered;
-  // Where status-bar texts go. Empty: the main window's status bar
-  // (Set_Status_Panel).
-  std::function<void(int panel, const QString &text)> Set_Panel;
 };
 
 class Exchange_Engine {

@@ -50,7 +50,6 @@ class Window_Registry {
 
   // Sets the factory of a name, replacing an earlier one.
   void Register(const QString &name, Window_Factory factory);
-  bool Is_Registered(const QString &name) const { return factories_.contains(name); }
 
   // The open window of that name; nullptr when it is not open.
   QWidget *Window(const QString &name) const;
