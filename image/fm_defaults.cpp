@@ -1,20 +1,13 @@
 #include "image/fm_defaults.h"
 
-#include <cmath>
 #include <cstdint>
+#include <optional>
 
+#include "image/freq_codec.h"
 #include "image/num_text.h"
 
 namespace zv {
 namespace {
-
-// A frequency given with at most five decimals lies within a tiny fraction
-// of a whole number of 10 Hz units, above or below it; this margin (far
-// larger than the rounding error of freq * 1e5, far smaller than a unit)
-// lets such a value count as that whole number instead of one less.
-constexpr double kUnitMargin = 1e-6;
-constexpr long long kUnitsPerMhz = 100000;   // 10 Hz units
-constexpr long long kUnitsLimit = 100000000; // 1000 MHz: eight digits
 
 struct Fm_Default {
   int preset;
@@ -32,15 +25,10 @@ constexpr Fm_Default kFmDefaults[] = {
 
 bool Set_Fm_Freq(Radio_Image_Table &image, double freq_mhz, int preset) {
   if (preset < 0 || preset >= kFmPresets) return false;
-  // The negated test also refuses NaN.
-  if (!(freq_mhz >= 0.0 && freq_mhz < 1000.0)) return false;
-  long long units = static_cast<long long>(std::floor(freq_mhz * kUnitsPerMhz + kUnitMargin));
-  if (units >= kUnitsLimit) return false;
-  const int line = map::kFmLine + preset;
-  for (int c = 7; c >= 0; --c) {
-    image(line, c) = static_cast<uint8_t>(units % 10);
-    units /= 10;
-  }
+  const std::optional<long long> units = Mhz_To_Freq_Units(freq_mhz);
+  if (!units) return false;
+  const Digit_Freq digits = *Units_To_Digit_Freq(*units);
+  for (int c = 0; c < kDigitFreqLen; ++c) image(map::kFmLine + preset, c) = digits[c];
   return true;
 }
 

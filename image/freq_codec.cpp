@@ -104,4 +104,40 @@ int Freq_Out_Of_Band(double f_mhz, const Band_Limits &bands) {
   return 255;
 }
 
+std::optional<long long> Digit_Freq_To_Units(const Digit_Freq &digits, int *bad_place) {
+  long long units = 0;
+  for (int p = 0; p < kDigitFreqLen; ++p) {
+    if (digits[p] > 9) {
+      if (bad_place) *bad_place = p;
+      return std::nullopt;
+    }
+    units = units * 10 + digits[p];
+  }
+  return units;
+}
+
+std::optional<Digit_Freq> Units_To_Digit_Freq(long long units) {
+  if (units < 0 || units >= kDigitFreqLimit) return std::nullopt;
+  Digit_Freq digits{};
+  for (int p = kDigitFreqLen - 1; p >= 0; --p) {
+    digits[p] = static_cast<uint8_t>(units % 10);
+    units /= 10;
+  }
+  return digits;
+}
+
+std::optional<long long> Mhz_To_Freq_Units(double freq_mhz) {
+  // A frequency given with at most five decimals lies within a tiny fraction
+  // of a whole number of units, above or below it; this margin (far larger
+  // than the rounding error of freq * 1e5, far smaller than a unit) lets
+  // such a value count as that whole number instead of one less.
+  constexpr double kUnitMargin = 1e-6;
+  // The negated test also refuses NaN.
+  if (!(freq_mhz >= 0.0 && freq_mhz < 1000.0)) return std::nullopt;
+  const long long units =
+      static_cast<long long>(std::floor(freq_mhz * static_cast<double>(kUnitsPerMhz) + kUnitMargin));
+  if (units >= kDigitFreqLimit) return std::nullopt;
+  return units;
+}
+
 }  // namespace zv

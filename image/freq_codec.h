@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,27 @@ int Str_To_Bcd(std::string_view text, std::array<uint8_t, 4> &bcd_bytes);
 // 10 MHz, "dd.ddddd" up to 99.99999, "ddd.ddddd" up to 999.99999 and
 // "dddd.ddddd" from 1000 MHz (at most 1666.66665, all halves 15).
 std::string Bcd_To_Freq(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3);
+
+// Digit_Freq (frequency-mode records, FM presets): eight bytes of one
+// decimal digit each, hundreds of MHz first, 10 Hz last, held here as the
+// whole count of 10 Hz units (0 .. 99 999 999; 88.9 MHz is 8 890 000).
+constexpr int kDigitFreqLen = 8;
+constexpr long long kDigitFreqLimit = 100000000;  // 1000 MHz: needs a ninth digit
+constexpr long long kUnitsPerMhz = 100000;        // 10 Hz units in one MHz
+using Digit_Freq = std::array<uint8_t, kDigitFreqLen>;
+
+// The count of 10 Hz units the eight digits stand for. A byte above 9 is no
+// digit and is never used: the result is then empty and *bad_place (when
+// given) names the first such place, 0..7.
+std::optional<long long> Digit_Freq_To_Units(const Digit_Freq &digits, int *bad_place = nullptr);
+// The eight digits of a count of 10 Hz units; empty for a negative count and
+// for 1000 MHz and above, which eight digits cannot hold.
+std::optional<Digit_Freq> Units_To_Digit_Freq(long long units);
+// The whole count of 10 Hz units in freq_mhz; anything finer is dropped,
+// never rounded up (a value given with at most five decimals counts as
+// itself, not one unit less through its binary form). Empty for a value
+// outside 0 to 999.99999 MHz and for NaN.
+std::optional<long long> Mhz_To_Freq_Units(double freq_mhz);
 
 // 0 when f_mhz lies in at least one band (low <= f < high + 1), 255 otherwise.
 int Freq_Out_Of_Band(double f_mhz, const Band_Limits &bands);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 #include "image/num_text.h"
 
@@ -17,6 +18,32 @@ constexpr std::array<char, 16> kDtmfChars = {'D', '1', '2', '3', '4', '5', '6', 
 constexpr std::array<const char *, 15> kTone5Std = {
     "CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
     "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
+
+// The characters of a UTF-8 text: a lead byte with its continuation bytes
+// is one character; a stray byte is a character of its own.
+std::vector<std::string_view> Split_Chars(std::string_view text) {
+  std::vector<std::string_view> chars;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t len = 1;
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0xC0) {
+      const size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+      while (len < want && i + len < text.size() &&
+             (static_cast<unsigned char>(text[i + len]) & 0xC0) == 0x80)
+        ++len;
+    }
+    chars.push_back(text.substr(i, len));
+    i += len;
+  }
+  return chars;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 bool In_Msg_Set(int b) {
   return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || b == '+' || b == '-' || b == ' ';
@@ -70,6 +97,42 @@ uint8_t Msg_Char_To_Byte(std::string_view ch) {
   if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
   return In_Msg_Set(c) ? static_cast<uint8_t>(c) : kMsgNoChar;
 }
+
+Code_Field Text_To_Code_Field(std::string_view text) {
+  Code_Field codes;
+  codes.fill(0xFF);
+  const std::vector<std::string_view> chars = Split_Chars(Trimmed(text));
+  for (size_t p = 0; p < chars.size() && p < codes.size(); ++p)
+    codes[p] = static_cast<uint8_t>(Dtmf_Char_To_Code(chars[p]));
+  return codes;
+}
+
+std::string Code_Field_To_Text(const Code_Field &codes) {
+  std::string text;
+  for (uint8_t code : codes) text += Dtmf_Code_To_Char(code);
+  return text;
+}
+
+namespace detail {
+
+void Centre_Display_Text(std::string_view text, uint8_t *out, size_t n) {
+  for (size_t i = 0; i < n; ++i) out[i] = ' ';
+  std::vector<std::string_view> chars = Split_Chars(Trimmed(text));
+  if (chars.size() > n) chars.resize(n);
+  const size_t margin = (n - chars.size()) / 2;
+  // A blank inside the text is no display character of its own: it is
+  // stored as the mark of a character outside the set.
+  for (size_t p = 0; p < chars.size(); ++p)
+    out[margin + p] = chars[p] == " " ? kMsgNoChar : Msg_Char_To_Byte(chars[p]);
+}
+
+std::string Display_Bytes_Text(const uint8_t *bytes, size_t n) {
+  std::string text;
+  for (size_t i = 0; i < n; ++i) text = std::string(Trimmed(text)) + Msg_Byte_To_Char(bytes[i]);
+  return text;
+}
+
+}  // namespace detail
 
 void Tone_To_Bytes(std::string_view tone_text, Radio_Image_Table &image, int line, int col) {
   if (col < 0 || col + 1 >= kImageDataCols) throw std::out_of_range("tone cells out of range");

@@ -7,6 +7,8 @@
 // than one character is no symbol of any table.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +42,51 @@ std::string Msg_Byte_To_Char(int b);
 // The display byte of a character ("a".."z" as their capitals); kMsgNoChar
 // (11) for any other text, the empty text included.
 uint8_t Msg_Char_To_Byte(std::string_view ch);
+
+// Code fields (ANI, PTT-ID and the DTMF codes): 16 DTMF codes, one per
+// character of the text without its outer blanks, in the order typed. A
+// character without a DTMF code (an inner blank, a letter beyond D, any
+// non-ASCII character) holds 0xFF in its own place, so the characters behind
+// it keep their places; every place behind the text holds 0xFF. Characters
+// beyond the 16th have no place and are dropped.
+constexpr int kCodeFieldLen = 16;
+using Code_Field = std::array<uint8_t, kCodeFieldLen>;
+Code_Field Text_To_Code_Field(std::string_view text);
+// The text a code field shows: the characters of its codes joined in order;
+// a byte without a DTMF character (0xFF among them) adds nothing, so the
+// shown text is closed up.
+std::string Code_Field_To_Text(const Code_Field &codes);
+
+// Centred display texts (power-on text halves of 8 places, alignment
+// passwords of 6): the text without its outer blanks, at most its first n
+// characters, each stored as Msg_Char_To_Byte gives it (an inner blank and a
+// character outside the display set as kMsgNoChar), starting at place
+// (n - len) / 2; the places around the text hold 32 (a blank).
+template <size_t N>
+std::array<uint8_t, N> Text_To_Centred_Display(std::string_view text);
+// The text n display bytes show, built place by place: the text so far
+// without its outer blanks, followed by Msg_Byte_To_Char of the byte. Leading
+// and inner blanks vanish, a blank in the last place stays, bytes outside the
+// display set add nothing.
+template <size_t N>
+std::string Display_To_Text(const std::array<uint8_t, N> &bytes);
+
+namespace detail {
+void Centre_Display_Text(std::string_view text, uint8_t *out, size_t n);
+std::string Display_Bytes_Text(const uint8_t *bytes, size_t n);
+}  // namespace detail
+
+template <size_t N>
+std::array<uint8_t, N> Text_To_Centred_Display(std::string_view text) {
+  std::array<uint8_t, N> out{};
+  detail::Centre_Display_Text(text, out.data(), N);
+  return out;
+}
+
+template <size_t N>
+std::string Display_To_Text(const std::array<uint8_t, N> &bytes) {
+  return detail::Display_Bytes_Text(bytes.data(), N);
+}
 
 // Stores a CTCSS tone text (Hz) as a tone word into image line `line`,
 // columns col (low byte) and col + 1 (high byte):

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "image/freq_codec.h"
@@ -224,6 +226,46 @@ TEST(FreqOutOfBand, UsesTheLimitsGiven) {
   EXPECT_EQ(Freq_Out_Of_Band(145.5, bands), 0);
   EXPECT_EQ(Freq_Out_Of_Band(146.0, bands), 255);
   EXPECT_EQ(Freq_Out_Of_Band(std::nan(""), bands), 255);
+}
+
+TEST(DigitFreq, DigitsToUnitsReportsAByteAboveNine) {
+  struct Case { Digit_Freq digits; std::optional<long long> units; int bad_place; };
+  const Case cases[] = {
+      {{1, 3, 6, 0, 2, 5, 0, 0}, 13602500, -1},
+      {{0, 8, 8, 9, 0, 0, 0, 0}, 8890000, -1},
+      {{9, 9, 9, 9, 9, 9, 9, 9}, 99999999, -1},
+      {{0, 0, 0, 0, 0, 0, 0, 0}, 0, -1},
+      {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, std::nullopt, 0},
+      {{1, 3, 6, 0, 2, 5, 0, 10}, std::nullopt, 7},
+      {{1, 3, 6, 10, 2, 0xFF, 0, 0}, std::nullopt, 3},
+  };
+  for (const Case &c : cases) {
+    int bad = -1;
+    EXPECT_EQ(Digit_Freq_To_Units(c.digits, &bad), c.units) << static_cast<int>(c.digits[0]);
+    EXPECT_EQ(bad, c.bad_place);
+  }
+}
+
+TEST(DigitFreq, UnitsToDigitsRefuses1000MHzAndNegatives) {
+  EXPECT_EQ(Units_To_Digit_Freq(13602500), (Digit_Freq{1, 3, 6, 0, 2, 5, 0, 0}));
+  EXPECT_EQ(Units_To_Digit_Freq(99999999), (Digit_Freq{9, 9, 9, 9, 9, 9, 9, 9}));
+  EXPECT_EQ(Units_To_Digit_Freq(0), (Digit_Freq{0, 0, 0, 0, 0, 0, 0, 0}));
+  for (long long units : {100000000LL, 123456789LL, -1LL})
+    EXPECT_EQ(Units_To_Digit_Freq(units), std::nullopt) << units;
+  // Both directions agree on every count of a sample spread over the range.
+  for (long long units = 0; units < kDigitFreqLimit; units += 99991)
+    ASSERT_EQ(Digit_Freq_To_Units(*Units_To_Digit_Freq(units)), units);
+}
+
+TEST(DigitFreq, MegahertzToUnitsDropsWhatIsFinerThan10Hz) {
+  struct Case { double mhz; std::optional<long long> units; };
+  const Case cases[] = {
+      {88.9, 8890000},       {105.9, 10590000},    {136.025, 13602500},
+      {999.99999, 99999999}, {0.0, 0},             {145.012549, 14501254},
+      {1000.0, std::nullopt}, {999.999999, 99999999}, {-0.00001, std::nullopt},
+      {std::nan(""), std::nullopt},
+  };
+  for (const Case &c : cases) EXPECT_EQ(Mhz_To_Freq_Units(c.mhz), c.units) << c.mhz;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "image/num_text.h"
@@ -124,6 +126,92 @@ TEST(ToneToBytes, EveryListedToneGivesTheWordOfItsListPosition) {
     EXPECT_EQ(image(0, 4) + 256 * image(0, 5), Tone_Position_To_Word(p)) << p;
     EXPECT_EQ(Tone_Word_To_Position(image(0, 4), image(0, 5)), p);
   }
+}
+
+Code_Field Field(std::initializer_list<int> head) {
+  Code_Field f;
+  f.fill(0xFF);
+  int p = 0;
+  for (int b : head) f[p++] = static_cast<uint8_t>(b);
+  return f;
+}
+
+TEST(CodeField, TextToCodesKeepsEachCharacterInItsPlace) {
+  struct Case { const char *text; Code_Field codes; };
+  const Case cases[] = {
+      {"12X4", Field({1, 2, 0xFF, 4})},
+      {"ab*#", Field({13, 14, 11, 12})},
+      {"", Field({})},
+      {"   ", Field({})},
+      {"  809  ", Field({8, 10, 9})},                 // outer blanks are not stored
+      {"1 2", Field({1, 0xFF, 2})},                   // an inner blank holds its place
+      {"1\xC3\xA9" "2", Field({1, 0xFF, 2})},         // one place for a two-byte character
+      {"dD0", Field({0, 0, 10})},
+      {"12345678901234567890",                        // 20 characters: the first 16
+       Field({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6})},
+  };
+  for (const Case &c : cases) EXPECT_EQ(Text_To_Code_Field(c.text), c.codes) << c.text;
+}
+
+TEST(CodeField, ShownTextIsClosedUpAndStoresBackClosedUp) {
+  struct Case { Code_Field codes; const char *text; };
+  const Case cases[] = {
+      {Field({1, 0xFF, 2}), "12"},
+      {Field({13, 14, 11, 12, 0, 10}), "AB*#D0"},
+      {Field({}), ""},
+      {Field({16, 5, 200, 254, 9}), "59"},  // bytes without a character add nothing
+  };
+  for (const Case &c : cases) {
+    EXPECT_EQ(Code_Field_To_Text(c.codes), c.text);
+    // Storing the shown text again gives the closed-up field.
+    EXPECT_EQ(Code_Field_To_Text(Text_To_Code_Field(Code_Field_To_Text(c.codes))), c.text);
+  }
+  EXPECT_EQ(Text_To_Code_Field(Code_Field_To_Text(Field({1, 0xFF, 2}))), Field({1, 2}));
+}
+
+TEST(CentredDisplay, EightPlaces) {
+  using A8 = std::array<uint8_t, 8>;
+  struct Case { const char *text; A8 bytes; };
+  const Case cases[] = {
+      {"HI", {32, 32, 32, 72, 73, 32, 32, 32}},
+      {"WELCOME", {87, 69, 76, 67, 79, 77, 69, 32}},
+      {"abc", {32, 32, 65, 66, 67, 32, 32, 32}},
+      {"A B", {32, 32, 65, 11, 66, 32, 32, 32}},    // an inner blank is no display character
+      {"  A B  ", {32, 32, 65, 11, 66, 32, 32, 32}},  // outer blanks are not counted
+      {"ABCDEFGHIJ", {65, 66, 67, 68, 69, 70, 71, 72}},  // 10 characters: the first 8
+      {"", {32, 32, 32, 32, 32, 32, 32, 32}},
+      {"!", {32, 32, 32, 11, 32, 32, 32, 32}},
+      {"\xE4\xB8\xAD", {32, 32, 32, 11, 32, 32, 32, 32}},  // one character, not three
+  };
+  for (const Case &c : cases) EXPECT_EQ(Text_To_Centred_Display<8>(c.text), c.bytes) << c.text;
+}
+
+TEST(CentredDisplay, SixPlacesByLength) {
+  using A6 = std::array<uint8_t, 6>;
+  struct Case { const char *text; A6 bytes; };
+  const Case cases[] = {
+      {"", {32, 32, 32, 32, 32, 32}},        {"1", {32, 32, 49, 32, 32, 32}},
+      {"12", {32, 32, 49, 50, 32, 32}},      {"123", {32, 49, 50, 51, 32, 32}},
+      {"1234", {32, 49, 50, 51, 52, 32}},    {"12345", {49, 50, 51, 52, 53, 32}},
+      {"123456", {49, 50, 51, 52, 53, 54}},  {"1234567", {49, 50, 51, 52, 53, 54}},
+      {"a-+", {32, 65, 45, 43, 32, 32}},
+  };
+  for (const Case &c : cases) EXPECT_EQ(Text_To_Centred_Display<6>(c.text), c.bytes) << c.text;
+}
+
+TEST(CentredDisplay, ShownTextDropsLeadingAndInnerBlanksAndForeignBytes) {
+  using A8 = std::array<uint8_t, 8>;
+  using A6 = std::array<uint8_t, 6>;
+  EXPECT_EQ(Display_To_Text(A8{65, 66, 32, 67, 68, 32, 32, 32}), "ABCD ");
+  EXPECT_EQ(Display_To_Text(A8{32, 32, 32, 72, 73, 32, 32, 32}), "HI ");
+  EXPECT_EQ(Display_To_Text(A8{32, 32, 65, 11, 66, 32, 32, 32}), "AB ");
+  EXPECT_EQ(Display_To_Text(A8{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), "");
+  EXPECT_EQ(Display_To_Text(A6{32, 49, 50, 51, 52, 32}), "1234 ");
+  EXPECT_EQ(Display_To_Text(A6{32, 32, 49, 50, 51, 52}), "1234");
+  EXPECT_EQ(Display_To_Text(A6{97, 49, 0, 50, 255, 90}), "12Z");  // lower case is no display byte
+  // Shown, then stored again: the half is centred anew.
+  EXPECT_EQ(Text_To_Centred_Display<8>(Display_To_Text(A8{32, 32, 65, 11, 66, 32, 32, 32})),
+            (A8{32, 32, 32, 65, 66, 32, 32, 32}));
 }
 
 }  // namespace
