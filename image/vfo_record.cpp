@@ -4,13 +4,14 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "image/freq_codec.h"
 #include "image/num_text.h"
 #include "image/option_lists.h"
 #include "image/tone_list.h"
 
 namespace zv {
 
-std::string Vfo_Freq_Text(const std::array<uint8_t, 8> &digits) {
+std::string Vfo_Freq_Text(const Digit_Freq &digits) {
   std::string text;
   for (int i = 0; i < 8; ++i) {
     if (i == 3) text += '.';
@@ -50,9 +51,8 @@ Vfo_Freq_Entry Vfo_Freq_From_Text(std::string_view typed) {
   const std::string below = grid == 0 ? "00" : std::to_string(grid);
 
   e.text = std::to_string(mhz) + "." + khz + below;
-  const std::string all = std::string(1, '0' + mhz / 100) + static_cast<char>('0' + mhz / 10 % 10) +
-                          static_cast<char>('0' + mhz % 10) + khz + below;
-  for (int i = 0; i < 8; ++i) e.digits[i] = static_cast<uint8_t>(all[i] - '0');
+  // Under 1000 MHz the count always has its eight digits.
+  e.digits = *Units_To_Digit_Freq(mhz * kUnitsPerMhz + std::stoi(khz) * 100 + grid);
   return e;
 }
 

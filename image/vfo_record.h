@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "image/freq_codec.h"
+
 namespace zv {
 
 constexpr int kVfoFirstLine = 240;  // band k (A = 0 .. D = 3): lines 240 + 2k, 241 + 2k
@@ -28,7 +30,7 @@ constexpr int Vfo_Col(int byte) { return byte % 16; }
 // The box text of the eight frequency bytes: the digits of bytes 0-2, ".",
 // the digits of bytes 3-7; a byte above 9 adds nothing ("136.02500",
 // "045.00000", eight 0xFF give ".").
-std::string Vfo_Freq_Text(const std::array<uint8_t, 8> &digits);
+std::string Vfo_Freq_Text(const Digit_Freq &digits);
 
 // A frequency typed into a frequency box.
 struct Vfo_Freq_Entry {
@@ -45,7 +47,7 @@ struct Vfo_Freq_Entry {
   std::string text;
   // The stored digits of that text: three MHz digits, then the five digits
   // after the point.
-  std::array<uint8_t, 8> digits{};
+  Digit_Freq digits{};
 };
 
 // Reads and formats a frequency box's text; exact decimal arithmetic on the
