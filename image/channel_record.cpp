@@ -18,53 +18,23 @@ std::string Trimmed(std::string text) {
 
 bool Blank(const std::string &text) { return Trimmed(text).empty(); }
 
-// UTF-8 <-> code points. The texts come from the widgets and are well formed;
-// a stray byte is taken as the Latin-1 character of its value.
-std::u32string Decode(std::string_view s) {
-  std::u32string out;
-  for (size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    if (extra && i + extra >= s.size()) extra = 0;
-    char32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += 1 + extra;
-  }
-  return out;
-}
-
-std::string Encode(const std::u32string &s) {
-  std::string out;
-  for (char32_t cp : s) {
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-  }
-  return out;
-}
-
 // Upper case character by character, the length kept: ASCII and Latin-1
-// letters; every other character stays as it is.
-char32_t Upper(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - 0x20;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-  return c;
+// letters (UTF-8 0xC3 0xA0-0xBE but the division sign); every other
+// character stays as it is.
+std::string Upper(std::string_view ch) {
+  std::string out(ch);
+  if (out.size() == 1 && out[0] >= 'a' && out[0] <= 'z') {
+    out[0] = static_cast<char>(out[0] - 0x20);
+  } else if (out.size() == 2 && static_cast<unsigned char>(out[0]) == 0xC3) {
+    const auto b = static_cast<unsigned char>(out[1]);
+    if (b >= 0xA0 && b <= 0xBE && b != 0xB7) out[1] = static_cast<char>(b - 0x20);
+  }
+  return out;
 }
 
-bool Name_Char(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'); }
+bool Name_Char(std::string_view ch) {
+  return ch.size() == 1 && ((ch[0] >= '0' && ch[0] <= '9') || (ch[0] >= 'A' && ch[0] <= 'Z'));
+}
 
 void Fill_Line(Radio_Image_Table &image, int line, uint8_t value) {
   image.Fill(line, line, 0, kImageDataCols - 1, value);
@@ -186,27 +156,31 @@ Commit_Result Commit_Tx(Radio_Image_Table &image, const Band_Limits &bands, int 
 Commit_Result Commit_Name(Radio_Image_Table &image, int channel, Row_Cells &cells,
                           const std::string &typed) {
   Commit_Result res;
-  std::u32string t = Decode(Trimmed(typed));
-  if (t.size() > static_cast<size_t>(kNameMax)) res.message = Cell_Message::Name_Too_Long;
+  res.editor_text = typed;
+  const std::string trimmed = Trimmed(typed);
+  std::vector<std::string_view> t = Split_Chars(trimmed);
+  if (t.size() > static_cast<size_t>(kNameMax)) {
+    res.message = Cell_Message::Name_Too_Long;
+    t.resize(kNameMax);
+  }
   if (Blank(cells[kColBand])) t.clear();
-  if (t.size() > static_cast<size_t>(kNameMax)) t.resize(kNameMax);
-  for (char32_t &c : t) c = Upper(c);
-  cells[kColName] = Trimmed(Encode(t));
-  const std::u32string name = Decode(cells[kColName]);
+  std::string name;
+  for (std::string_view ch : t) name += Upper(ch);
+  cells[kColName] = Trimmed(name);
+  const std::vector<std::string_view> stored = Split_Chars(cells[kColName]);
   const int line = Name_Line(channel);
   for (int k = 0; k < kNameMax; ++k) image(line, k) = 0xFF;
-  for (size_t k = 0; k < name.size() && k < static_cast<size_t>(kNameMax); ++k)
-    if (Name_Char(name[k])) image(line, static_cast<int>(k)) = static_cast<uint8_t>(name[k]);
-  res.editor_text = typed;
+  for (size_t k = 0; k < stored.size() && k < static_cast<size_t>(kNameMax); ++k)
+    if (Name_Char(stored[k])) image(line, static_cast<int>(k)) = static_cast<uint8_t>(stored[k][0]);
   return res;
 }
 
 }  // namespace
 
 std::string Last_Char(std::string_view text) {
-  const std::u32string s = Decode(text);
-  for (size_t i = s.size(); i-- > 0;)
-    if (s[i] != U' ') return Encode(std::u32string(1, s[i]));
+  const std::vector<std::string_view> chars = Split_Chars(text);
+  for (size_t i = chars.size(); i-- > 0;)
+    if (chars[i] != " ") return std::string(chars[i]);
   return "";
 }
 
@@ -270,10 +244,10 @@ std::string Name_Text(const Radio_Image_Table &image, int channel) {
   std::string name;
   for (int k = 0; k < kNameMax; ++k) {
     const uint8_t b = image(line, k);
-    // The byte's character, trimmed, through Last_Char: a blank gives "".
-    std::string ch = b < 0x80 ? std::string(1, static_cast<char>(b)) : Encode(std::u32string(1, b));
-    ch = Last_Char(Trimmed(ch));
-    if (ch.size() == 1 && Name_Char(static_cast<unsigned char>(ch[0]))) name += ch;
+    // The byte's character (bytes from 0x80 on have none here: they are
+    // dropped), trimmed, through Last_Char: a blank gives "".
+    const std::string ch = b < 0x80 ? Last_Char(Trimmed(std::string(1, static_cast<char>(b)))) : "";
+    if (Name_Char(ch)) name += ch;
   }
   return Trimmed(name);
 }

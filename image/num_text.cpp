@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 namespace zv {
 
@@ -97,6 +98,24 @@ std::string Shortest_Text(double value) {
     out += digits.substr(static_cast<size_t>(int_digits));
   }
   return out;
+}
+
+std::vector<std::string_view> Split_Chars(std::string_view text) {
+  std::vector<std::string_view> chars;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t len = 1;
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0xC0) {
+      const size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+      while (len < want && i + len < text.size() &&
+             (static_cast<unsigned char>(text[i + len]) & 0xC0) == 0x80)
+        ++len;
+    }
+    chars.push_back(text.substr(i, len));
+    i += len;
+  }
+  return chars;
 }
 
 void Trim_Blanks(std::string &text) {

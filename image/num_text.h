@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zv {
 
@@ -30,5 +31,9 @@ std::string Shortest_Text(double value);
 
 // Removes leading and trailing blanks (spaces only) in place.
 void Trim_Blanks(std::string &text);
+
+// The characters of a UTF-8 text: a lead byte with its continuation bytes
+// is one character; a stray byte is a character of its own.
+std::vector<std::string_view> Split_Chars(std::string_view text);
 
 }  // namespace zv

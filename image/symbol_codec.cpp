@@ -19,26 +19,6 @@ constexpr std::array<const char *, 15> kTone5Std = {
     "CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
     "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
 
-// The characters of a UTF-8 text: a lead byte with its continuation bytes
-// is one character; a stray byte is a character of its own.
-std::vector<std::string_view> Split_Chars(std::string_view text) {
-  std::vector<std::string_view> chars;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t len = 1;
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead >= 0xC0) {
-      const size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-      while (len < want && i + len < text.size() &&
-             (static_cast<unsigned char>(text[i + len]) & 0xC0) == 0x80)
-        ++len;
-    }
-    chars.push_back(text.substr(i, len));
-    i += len;
-  }
-  return chars;
-}
-
 std::string_view Trimmed(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
