@@ -56,27 +56,8 @@ bool Flex_Grid::Set_FormatString(const QString &format) {
   return true;
 }
 
-bool Flex_Grid::Set_Rows(int rows) {
-  rows = std::max(rows, 2);
-  if (rows == rows_) return true;
-  if (row_ >= rows && !Move_To(rows - 1, col_)) return false;
-  Resize_Cells(rows, cols_);
-  row_ = std::min(row_, rows_ - 1);
-  Update_Scroll_Ranges();
-  viewport()->update();
-  return true;
-}
-
-bool Flex_Grid::Set_Cols(int cols) {
-  cols = std::max(cols, fixed_cols_ + 1);
-  if (cols == cols_) return true;
-  if (col_ >= cols && !Move_To(row_, cols - 1)) return false;
-  Resize_Cells(rows_, cols);
-  col_ = std::min(col_, cols_ - 1);
-  Update_Scroll_Ranges();
-  viewport()->update();
-  return true;
-}
+bool Flex_Grid::Set_Rows(int rows) { return Resize(rows, cols_); }
+bool Flex_Grid::Set_Cols(int cols) { return Resize(rows_, cols); }
 
 bool Flex_Grid::Set_FixedCols(int cols) {
   cols = std::clamp(cols, 0, std::min(1, cols_ - 1));
@@ -87,7 +68,11 @@ bool Flex_Grid::Set_FixedCols(int cols) {
   return true;
 }
 
-void Flex_Grid::Resize_Cells(int rows, int cols) {
+bool Flex_Grid::Resize(int rows, int cols) {
+  rows = std::max(rows, 2);
+  cols = std::max(cols, fixed_cols_ + 1);
+  if (rows == rows_ && cols == cols_) return true;
+  if ((row_ >= rows || col_ >= cols) && !Move_To(std::min(row_, rows - 1), std::min(col_, cols - 1))) return false;
   if (cols == cols_) {
     cells_.resize(static_cast<size_t>(rows * cols));
   } else {
@@ -103,6 +88,12 @@ void Flex_Grid::Resize_Cells(int rows, int cols) {
   }
   rows_ = rows;
   cols_ = cols;
+  // The handler of the move may have resized the grid itself.
+  row_ = std::min(row_, rows_ - 1);
+  col_ = std::min(col_, cols_ - 1);
+  Update_Scroll_Ranges();
+  viewport()->update();
+  return true;
 }
 
 // ---- cells -----------------------------------------------------------------
@@ -299,15 +290,16 @@ void Flex_Grid::resizeEvent(QResizeEvent *event) {
 
 // ---- mouse and keys ------------------------------------------------------------
 
-void Flex_Grid::mousePressEvent(QMouseEvent *event) {
+bool Flex_Grid::Press(QMouseEvent *event) {
   pressed_ = false;
   Cell_Ref cell{};
-  if (event->button() != Qt::LeftButton || !Hit(event->position().toPoint(), &cell)) return;
+  if (event->button() != Qt::LeftButton || !Hit(event->position().toPoint(), &cell)) return false;
   mouse_row_ = cell.row;
   mouse_col_ = cell.col;
-  if (cell.row >= 1 && cell.col >= fixed_cols_ && !Move_To(cell.row, cell.col)) return;
-  pressed_ = true;
+  return cell.row < 1 || cell.col < fixed_cols_ || Move_To(cell.row, cell.col);
 }
+
+void Flex_Grid::mousePressEvent(QMouseEvent *event) { pressed_ = Press(event); }
 
 void Flex_Grid::mouseReleaseEvent(QMouseEvent *event) {
   if (event->button() != Qt::LeftButton || !pressed_) return;
@@ -315,14 +307,9 @@ void Flex_Grid::mouseReleaseEvent(QMouseEvent *event) {
   Raise(On_Click);
 }
 
+// The second press of a double click: its Click came with the first.
 void Flex_Grid::mouseDoubleClickEvent(QMouseEvent *event) {
-  pressed_ = false;
-  Cell_Ref cell{};
-  if (event->button() != Qt::LeftButton || !Hit(event->position().toPoint(), &cell)) return;
-  mouse_row_ = cell.row;
-  mouse_col_ = cell.col;
-  if (cell.row >= 1 && cell.col >= fixed_cols_ && !Move_To(cell.row, cell.col)) return;
-  Raise(On_DblClick);
+  if (Press(event)) Raise(On_DblClick);
 }
 
 void Flex_Grid::keyPressEvent(QKeyEvent *event) {

@@ -125,9 +125,12 @@ class Flex_Grid : public QAbstractScrollArea {
 
   // The move every change of the current cell goes through.
   bool Move_To(int row, int col);
+  // A press: the cell under the mouse, and the move to it unless it is
+  // fixed. False when it hit no cell or the grid's window went.
+  bool Press(QMouseEvent *event);
   // Raises one event; false when the grid or its window went meanwhile.
   bool Raise(const std::function<void()> &handler);
-  void Resize_Cells(int rows, int cols);
+  bool Resize(int rows, int cols);
   void Update_Scroll_Ranges();
   bool Scroll_Into_View(int row, int col);
 
