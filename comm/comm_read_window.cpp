@@ -47,7 +47,7 @@ void Form_Comm_Read::Show_Progress(int n) {
 
 void Form_Comm_Read::Store_Read_Frames() {
   // The engine keeps only answers whose 64 data bytes lie within the answer.
-  Engine().Store_Frames(Shared().Rx_Frames, kFirst_Stored_Frame, kLast_Stored_Frame, 0);
+  Engine().Store_Frames(Engine().Rx_Frames, kFirst_Stored_Frame, kLast_Stored_Frame, 0);
 }
 
 void Form_Comm_Read::Completed() {

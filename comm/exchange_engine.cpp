@@ -151,8 +151,8 @@ void Exchange_Engine::Start(bool write) {
     Read_Last = Params.Read_Last;
   }
   const int base = write && Params.Write_Base_Addr >= 0 ? Params.Write_Base_Addr : Params.Base_Addr;
-  Shared().Blk_Addr_Hi = (base >> 8) & 0xFF;
-  Shared().Blk_Addr_Lo = 0;
+  Blk_Addr_Hi = (base >> 8) & 0xFF;
+  Blk_Addr_Lo = 0;
   Write_Busy = write;
   Read_Busy = !write;
   Start_Send_Timer();
@@ -177,8 +177,8 @@ void Exchange_Engine::Start_Identify() {
   for (int i = 0; i < 8; ++i) Send_Buf[i] = s.Handshake_Bytes[i];
   Send_Len = 8;
   Write_Mode = false;
-  Shared().Blk_Addr_Hi = 0;
-  Shared().Blk_Addr_Lo = 0;
+  Blk_Addr_Hi = 0;
+  Blk_Addr_Lo = 0;
   Read_Busy = true;
   Start_Send_Timer();
 }
@@ -248,7 +248,7 @@ void Exchange_Engine::Queue_Write_Packet(bool leading_ack, int hi, int lo, int l
   Start_Send_Timer();
 }
 
-int Exchange_Engine::Write_Line(int block) const { return Shared().Blk_Addr_Hi * 16 + block; }
+int Exchange_Engine::Write_Line(int block) const { return Blk_Addr_Hi * 16 + block; }
 
 // ---------------------------------------------------------------- watchdog, pause
 
@@ -467,13 +467,12 @@ void Exchange_Engine::On_Password_Reply() {
 // editor, after the identification), with the leading 06 when no separate
 // Ack went out for the last answer.
 void Exchange_Engine::Send_First_Data_Frame(bool leading_ack) {
-  const Shared_State &s = Shared();
-  const int hi = s.Blk_Addr_Hi, lo = s.Blk_Addr_Lo;
+  const int hi = Blk_Addr_Hi, lo = Blk_Addr_Lo;
   if (Write_Mode) {
     if (Params.Variant == Exchange_Variant::Channels) {
       Block_No = 0;
       Queue_Write_Packet(leading_ack, hi, lo, Write_Line(0));
-      Shared().Name_Phase = false;
+      Name_Phase = false;
     } else {
       const int first = Block_No;  // 0, or the alignment editor's first row
       Queue_Write_Packet(leading_ack, hi + first / 16, lo + (first % 16) * 16, Write_Line(first));
@@ -508,16 +507,15 @@ bool Exchange_Engine::Take_Block(std::array<uint8_t, 71> *frame) {
 void Exchange_Engine::On_Read_Reply() {
   std::array<uint8_t, 71> frame{};
   if (!Take_Block(&frame)) return;
-  Shared().Rx_Frames[Block_No] = frame;
+  Rx_Frames[Block_No] = frame;
   Send_Now(kAck);
 
   if (Block_No > Read_Last) {
     Finish();
     return;
   }
-  const Shared_State &s = Shared();
   const int n = Block_No - 1;
-  Queue_Read_Request(false, s.Blk_Addr_Hi + n / 4, s.Blk_Addr_Lo + (n % 4) * 64);
+  Queue_Read_Request(false, Blk_Addr_Hi + n / 4, Blk_Addr_Lo + (n % 4) * 64);
   const std::shared_ptr<bool> alive = alive_;
   if (Steps.Show_Progress) Steps.Show_Progress(Block_No);
   if (!*alive) return;
@@ -527,22 +525,21 @@ void Exchange_Engine::On_Read_Reply() {
 void Exchange_Engine::On_Channel_Read_Reply() {
   std::array<uint8_t, 71> frame{};
   if (!Take_Block(&frame)) return;
-  Shared_State &s = Shared();
-  (s.Name_Phase ? s.Rx_Name_Frames : s.Rx_Frames)[Block_No] = frame;
+  (Name_Phase ? Rx_Name_Frames : Rx_Frames)[Block_No] = frame;
   Send_Now(kAck);
 
   const int n = Block_No - 1;
-  if (s.Name_Phase) {
-    s.Name_Phase = false;
+  if (Name_Phase) {
+    Name_Phase = false;
     if (Block_No > Read_Last) {
       Finish();
       return;
     }
-    Queue_Read_Request(false, s.Blk_Addr_Hi + n / 4, s.Blk_Addr_Lo + (n % 4) * 64);
+    Queue_Read_Request(false, Blk_Addr_Hi + n / 4, Blk_Addr_Lo + (n % 4) * 64);
   } else {
-    Queue_Read_Request(false, s.Blk_Addr_Hi + 0x10 + n / 4, s.Blk_Addr_Lo + (n % 4) * 64);
+    Queue_Read_Request(false, Blk_Addr_Hi + 0x10 + n / 4, Blk_Addr_Lo + (n % 4) * 64);
     ++Block_No;
-    s.Name_Phase = true;
+    Name_Phase = true;
   }
   if (Steps.Show_Progress) Steps.Show_Progress(Block_No);
 }
@@ -559,12 +556,11 @@ void Exchange_Engine::On_Write_Ack() {
   }
   if (!acked) return;
   timer2_->Set_Enabled(false);
-  Shared_State &s = Shared();
 
   if (Params.Variant == Exchange_Variant::Channels) {
     const int n = Block_No;
-    if (s.Name_Phase) {
-      s.Name_Phase = false;
+    if (Name_Phase) {
+      Name_Phase = false;
       if (Block_No > Write_Blocks) {
         Finish();
         return;
@@ -572,12 +568,11 @@ void Exchange_Engine::On_Write_Ack() {
       const std::shared_ptr<bool> alive = alive_;
       if (Steps.Show_Progress) Steps.Show_Progress(n);
       if (!*alive) return;
-      Queue_Write_Packet(true, s.Blk_Addr_Hi + n / 16, s.Blk_Addr_Lo + (n % 16) * 16, Write_Line(n));
+      Queue_Write_Packet(true, Blk_Addr_Hi + n / 16, Blk_Addr_Lo + (n % 16) * 16, Write_Line(n));
     } else {
-      Queue_Write_Packet(true, s.Blk_Addr_Hi + 0x10 + n / 16, s.Blk_Addr_Lo + (n % 16) * 16,
-                         Write_Line(0x100 + n));
+      Queue_Write_Packet(true, Blk_Addr_Hi + 0x10 + n / 16, Blk_Addr_Lo + (n % 16) * 16, Write_Line(0x100 + n));
       Block_No = n + 1;
-      s.Name_Phase = true;
+      Name_Phase = true;
     }
     return;
   }
@@ -589,8 +584,7 @@ void Exchange_Engine::On_Write_Ack() {
   const std::shared_ptr<bool> alive = alive_;
   if (Steps.Show_Progress) Steps.Show_Progress(Block_No);
   if (!*alive) return;
-  Queue_Write_Packet(true, s.Blk_Addr_Hi + Block_No / 16, s.Blk_Addr_Lo + (Block_No % 16) * 16,
-                     Write_Line(Block_No));
+  Queue_Write_Packet(true, Blk_Addr_Hi + Block_No / 16, Blk_Addr_Lo + (Block_No % 16) * 16, Write_Line(Block_No));
   ++Block_No;
 }
 
@@ -672,7 +666,7 @@ void Exchange_Engine::On_Dialog_Write_Answer() {
 
 // ---------------------------------------------------------------- storing
 
-void Exchange_Engine::Store_Frames(const Shared_State::Rx_Frame_Table &frames, int first_frame, int last_frame,
+void Exchange_Engine::Store_Frames(const Rx_Frame_Table &frames, int first_frame, int last_frame,
                                    int first_line) const {
   Radio_Image_Table &image = Shared().Radio_Image;
   int line = first_line;
@@ -685,22 +679,21 @@ void Exchange_Engine::Store_Frames(const Shared_State::Rx_Frame_Table &frames, i
 }
 
 void Exchange_Engine::Default_Store() {
-  const Shared_State &s = Shared();
   switch (Params.Variant) {
     case Exchange_Variant::Channels:
-      Store_Frames(s.Rx_Frames, 1, Read_Last - 1, Params.Base_Addr / 16);
-      Store_Frames(s.Rx_Name_Frames, 2, Read_Last, Params.Base_Addr / 16 + 0x100);
+      Store_Frames(Rx_Frames, 1, Read_Last - 1, Params.Base_Addr / 16);
+      Store_Frames(Rx_Name_Frames, 2, Read_Last, Params.Base_Addr / 16 + 0x100);
       break;
     case Exchange_Variant::Alignment: {
       Adjust_Table_Type &adj = Shared().Adjust_Table;
       int i = 0;
       for (int k = 2; k <= Read_Last + 1; ++k)
         for (int b = 5; b < kBlock_Take; ++b, ++i)
-          if (i / 16 < kAdjustLines) adj(i / 16, i % 16) = s.Rx_Frames[k][b];
+          if (i / 16 < kAdjustLines) adj(i / 16, i % 16) = Rx_Frames[k][b];
       break;
     }
     default:
-      Store_Frames(s.Rx_Frames, 2, Read_Last + 1, Params.Base_Addr / 16);
+      Store_Frames(Rx_Frames, 2, Read_Last + 1, Params.Base_Addr / 16);
       break;
   }
 }

@@ -111,6 +111,9 @@ struct Exchange_Steps {
   std::function<void(uint8_t byte)> Write_Answered;
 };
 
+// Read answers by frame number (0..256), bytes 0..68 of each.
+using Rx_Frame_Table = std::array<std::array<uint8_t, 71>, 257>;
+
 class Exchange_Engine {
  public:
   explicit Exchange_Engine(const Exchange_Params &params, Exchange_Steps steps = {});
@@ -158,8 +161,7 @@ class Exchange_Engine {
   static int Frame_Data_Start(const std::array<uint8_t, 71> &frame, Data_Start_Kind rule);
   // Frames first..last of `frames`, 64 data bytes each, into four image lines
   // per frame from first_line on.
-  void Store_Frames(const Shared_State::Rx_Frame_Table &frames, int first_frame, int last_frame,
-                    int first_line) const;
+  void Store_Frames(const Rx_Frame_Table &frames, int first_frame, int last_frame, int first_line) const;
 
   Serial_Port &MSC() { return *msc_; }
   Timer &Timer1() { return *timer1_; }
@@ -182,6 +184,17 @@ class Exchange_Engine {
   int Retry_Left = 0;
   int Block_No = 0;
   int Hs_Stage = 0;
+  // Base address of this engine's running exchange (the low byte is 0).
+  int Blk_Addr_Hi = 0;
+  int Blk_Addr_Lo = 0;
+  // This engine's read answers; the channel editor keeps its name-area
+  // answers apart in Rx_Name_Frames. Kept per engine, as the base address
+  // is: a start of another window (an identification retry, a second read
+  // on another port) never moves or mixes this exchange.
+  Rx_Frame_Table Rx_Frames{};
+  Rx_Frame_Table Rx_Name_Frames{};
+  // Channel editor: the awaited answer belongs to the name area.
+  bool Name_Phase = false;
 
  private:
   void Start(bool write);

@@ -68,16 +68,9 @@ struct Shared_State {
   // The radio's password block as the latest exchange read it: user password
   // 0-5, super password 6-11.
   std::array<uint8_t, 17> Radio_Passwords{};
-  // Read answers by frame number (0..256), bytes 0..68 of each; the channel
-  // editor keeps its name-area answers apart in Rx_Name_Frames.
-  using Rx_Frame_Table = std::array<std::array<uint8_t, 71>, 257>;
-  Rx_Frame_Table Rx_Frames{};
-  Rx_Frame_Table Rx_Name_Frames{};
-  // Channel editor: the awaited answer belongs to the name area.
-  bool Name_Phase = false;
-  // Base address of the running exchange.
-  int Blk_Addr_Hi = 0;
-  int Blk_Addr_Lo = 0;
+  // The received frames, the base address and the channel editor's name
+  // phase belong to each exchange engine (comm/exchange_engine.h), so that
+  // one window's start never moves another's running exchange.
   // Password dialog: typed old password and new password, codes 0-5 used.
   std::array<int, 17> Old_Password{};
   std::array<int, 17> New_Password{};

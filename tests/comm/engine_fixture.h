@@ -108,4 +108,36 @@ inline void Append(std::vector<uint8_t> &v, std::initializer_list<int> bytes) {
 }
 inline std::vector<uint8_t> Handshake() { return {kHandshake_Bytes.begin(), kHandshake_Bytes.end()}; }
 
+// PC to radio, a whole read of the area at base (Read_Last, First_Frame_No,
+// whether an Ack follows the password block).
+inline std::vector<uint8_t> Read_Trace(int base, int read_last, int first_frame, bool pass_ack) {
+  std::vector<uint8_t> v = Handshake();
+  Append(v, {0x06, 0x53, 0x3D, 0xF0, 0x10});
+  if (pass_ack) v.push_back(0x06);
+  auto request = [&](int addr, bool lead) {
+    if (lead) v.push_back(0x06);
+    Append(v, {0x53, addr >> 8, addr & 0xFF, 0x40});
+  };
+  request(base, !pass_ack);
+  for (int k = first_frame; k <= read_last + 1; ++k) {
+    v.push_back(0x06);
+    if (k <= read_last) request(base + 64 * (k - 1), false);
+  }
+  return v;
+}
+
+// PC to radio, a whole write of blocks packets from base.
+inline std::vector<uint8_t> Write_Trace(int base, int blocks, bool pass_ack, const Radio_Image_Table &image) {
+  std::vector<uint8_t> v = Handshake();
+  Append(v, {0x06, 0x53, 0x3D, 0xF0, 0x10});
+  if (pass_ack) v.push_back(0x06);
+  for (int n = 0; n < blocks; ++n) {
+    if (n > 0 || !pass_ack) v.push_back(0x06);
+    const int addr = base + 16 * n;
+    Append(v, {0x58, addr >> 8, addr & 0xFF, 0x10});
+    for (int c = 0; c < 16; ++c) v.push_back(image(addr / 16, c));
+  }
+  return v;
+}
+
 }  // namespace zv::test

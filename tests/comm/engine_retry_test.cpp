@@ -102,7 +102,7 @@ TEST_F(Retry_Test, A_Silence_In_The_Transfer_Restarts_From_The_Opening_Command) 
   Exchange_Steps steps;
   steps.Store_Read_Frames = [&] {
     completed_during_failure = completed;
-    engine->Store_Frames(Shared().Rx_Frames, 2, 9, 224);
+    engine->Store_Frames(engine->Rx_Frames, 2, 9, 224);
   };
   Make(presets::Options(), steps).Begin_Read();
   vp.Run_Until([&] { return sim.sessions() == 2; }, 60000);

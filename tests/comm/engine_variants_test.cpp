@@ -97,7 +97,6 @@ TEST_F(Engine_Test, Identify_Port_Failure_Shows_The_First_Form_Once) {
 TEST_F(Engine_Test, Channels_Read_Alternates_Records_And_Names) {
   Shared().Radio_Image.Fill(0, 1024, 0, 16, 0xEE);
   Shared().Bands.Band_D_Low = 1;
-  Shared().Name_Phase = false;
   std::vector<int> progress;
   Exchange_Steps steps;
   steps.Show_Progress = [&](int n) { progress.push_back(n); };
@@ -125,7 +124,7 @@ TEST_F(Engine_Test, Channels_Read_Alternates_Records_And_Names) {
   EXPECT_EQ(panels.text_of.count(14), 0u);
   const std::string serial(reinterpret_cast<const char *>(sim.Ident_Answer().data() + 38), 10);
   EXPECT_EQ(panels.text_of[4], serial);
-  EXPECT_FALSE(Shared().Name_Phase);
+  EXPECT_FALSE(engine->Name_Phase);
   ASSERT_FALSE(progress.empty());
   EXPECT_EQ(progress.back(), 52);
 }
@@ -133,11 +132,11 @@ TEST_F(Engine_Test, Channels_Read_Alternates_Records_And_Names) {
 TEST_F(Engine_Test, Channels_Write_Sends_201_Records_And_201_Names_In_Turn) {
   for (int line = 0; line < 1024; ++line)
     for (int c = 0; c < 16; ++c) Shared().Radio_Image(line, c) = static_cast<uint8_t>((line + c * 5) & 0xFF);
-  Shared().Name_Phase = true;  // cleared by the password step
   std::vector<int> progress;
   Exchange_Steps steps;
   steps.Show_Progress = [&](int n) { progress.push_back(n); };
-  Make(presets::Channels(), steps).Begin_Write();
+  Make(presets::Channels(), steps).Name_Phase = true;  // cleared by the password step
+  engine->Begin_Write();
   ASSERT_TRUE(Run_To_End(600000));
   EXPECT_EQ(completed, 1);
   ASSERT_EQ(sim.writes.size(), 402u);

@@ -5,35 +5,6 @@
 namespace zv::test {
 namespace {
 
-std::vector<uint8_t> Read_Trace(int base, int read_last, int first_frame, bool pass_ack) {
-  std::vector<uint8_t> v = Handshake();
-  Append(v, {0x06, 0x53, 0x3D, 0xF0, 0x10});
-  if (pass_ack) v.push_back(0x06);
-  auto request = [&](int addr, bool lead) {
-    if (lead) v.push_back(0x06);
-    Append(v, {0x53, addr >> 8, addr & 0xFF, 0x40});
-  };
-  request(base, !pass_ack);
-  for (int k = first_frame; k <= read_last + 1; ++k) {
-    v.push_back(0x06);
-    if (k <= read_last) request(base + 64 * (k - 1), false);
-  }
-  return v;
-}
-
-std::vector<uint8_t> Write_Trace(int base, int blocks, bool pass_ack, const Radio_Image_Table &image) {
-  std::vector<uint8_t> v = Handshake();
-  Append(v, {0x06, 0x53, 0x3D, 0xF0, 0x10});
-  if (pass_ack) v.push_back(0x06);
-  for (int n = 0; n < blocks; ++n) {
-    if (n > 0 || !pass_ack) v.push_back(0x06);
-    const int addr = base + 16 * n;
-    Append(v, {0x58, addr >> 8, addr & 0xFF, 0x10});
-    for (int c = 0; c < 16; ++c) v.push_back(image(addr / 16, c));
-  }
-  return v;
-}
-
 struct Read_Case {
   const char *name;
   int first_frame;
@@ -69,7 +40,7 @@ TEST_F(Engine_Test, Whole_Read_Asks_For_Block_Zero_Twice_And_Keeps_Lines_0_To_78
   Shared().Radio_Image.Fill(0, 1024, 0, 16, 0xEE);
   std::vector<int> progress;
   Exchange_Steps steps;
-  steps.Store_Read_Frames = [this] { engine->Store_Frames(Shared().Rx_Frames, 2, 198, 0); };
+  steps.Store_Read_Frames = [this] { engine->Store_Frames(engine->Rx_Frames, 2, 198, 0); };
   steps.Show_Progress = [&](int n) { progress.push_back(n); };
   Make(presets::Whole_Read(), steps).Begin_Read();
   ASSERT_TRUE(Run_To_End(600000));
@@ -168,8 +139,8 @@ TEST_F(Engine_Test, Late_21st_Byte_Of_The_Password_Answer_Never_Shifts_The_Next_
   ASSERT_EQ(answer.size(), 21u);
   EXPECT_LT(ack_at, answer[20].at_ms);
   // The first block answer lies where it belongs, and the area is right.
-  EXPECT_EQ(Shared().Rx_Frames[2][0], 0x06);
-  EXPECT_EQ(Shared().Rx_Frames[2][1], 0x58);
+  EXPECT_EQ(engine->Rx_Frames[2][0], 0x06);
+  EXPECT_EQ(engine->Rx_Frames[2][1], 0x58);
   for (int line = 224; line <= 255; ++line)
     for (int c = 0; c < 16; ++c) ASSERT_EQ(Shared().Radio_Image(line, c), sim.Peek(line * 16 + c));
 }

@@ -43,7 +43,7 @@ struct Exchange_Outcome {
 
 // The whole-radio read window's own store: frames 2 to 198 into image lines
 // 0 to 787.
-inline void Store_Whole_Read(Exchange_Engine &engine) { engine.Store_Frames(Shared().Rx_Frames, 2, 198, 0); }
+inline void Store_Whole_Read(Exchange_Engine &engine) { engine.Store_Frames(engine.Rx_Frames, 2, 198, 0); }
 
 enum class Run_Kind { Read, Write, Identify };
 
