@@ -38,7 +38,9 @@ bool Flex_Grid::Set_FormatString(const QString &format) {
   if (!Set_Cols(static_cast<int>(fields.size()))) return false;
   format_ = format;
   const QFontMetrics metrics = fontMetrics();
-  for (int c = 0; c < cols_; ++c) {
+  // A fixed column keeps a column beyond it even for a single field.
+  const int count = std::min(cols_, static_cast<int>(fields.size()));
+  for (int c = 0; c < count; ++c) {
     QString text = fields[c];
     Qt::Alignment align = Qt::AlignLeft;
     if (!text.isEmpty()) {

@@ -456,6 +456,13 @@ TEST(Grid_Format, MarksAlignTheirColumnsAndBlanksWidenThem) {
   }
   EXPECT_GT(grid.ColWidth(5), grid.ColWidth(6));
   EXPECT_GT(grid.ColWidth(4), 0);
+
+  // With a fixed column a single field still leaves one column beyond it.
+  grid.Set_FixedCols(1);
+  ASSERT_TRUE(grid.Set_FormatString(QStringLiteral("^Only")));
+  EXPECT_EQ(grid.Cols(), 2);
+  EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Only"));
+  EXPECT_EQ(grid.Col(), 1);
 }
 
 }  // namespace
