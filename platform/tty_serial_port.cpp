@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "platform/com_ports.h"
 
@@ -28,7 +29,10 @@ bool Process_Alive(long pid) {
 }
 
 // The process id in a lock file: ASCII digits, possibly after blanks (the
-// UUCP form), or the first line of the file; -1 when there is none.
+// UUCP form), up to the first character that is no digit; -1 when there is
+// none. A run of digits longer than any process id, or a value beyond the
+// largest one, is no process id (-1), so such a file counts as stale; the
+// lock directory is writable for every user, so its contents are not trusted.
 long Lock_Owner(const std::string &file) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -36,11 +40,17 @@ long Lock_Owner(const std::string &file) {
   const ssize_t n = ::read(fd, buf, sizeof buf - 1);
   ::close(fd);
   if (n <= 0) return -1;
-  long pid = -1;
+  constexpr int kMax_Digits = std::numeric_limits<pid_t>::digits10 + 1;  // 10 for a 32-bit pid_t
   int i = 0;
   while (i < n && buf[i] == ' ') ++i;
-  for (; i < n && buf[i] >= '0' && buf[i] <= '9'; ++i) pid = (pid < 0 ? 0 : pid * 10) + (buf[i] - '0');
-  return pid;
+  long long pid = 0;
+  int digits = 0;
+  for (; i < n && buf[i] >= '0' && buf[i] <= '9'; ++i) {
+    if (++digits > kMax_Digits) return -1;
+    pid = pid * 10 + (buf[i] - '0');
+  }
+  if (digits == 0 || pid > std::numeric_limits<pid_t>::max()) return -1;
+  return static_cast<long>(pid);
 }
 
 }  // namespace
@@ -136,6 +146,11 @@ bool Tty_Serial_Port::Open_Path(const std::string &path, std::string *error) {
   // device, by this program or another one, finds it taken; unlike TIOCEXCL
   // it also holds against root.
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) return fail_close("held by another program or window");
+  // A program that holds the line in exclusive mode refuses every other
+  // open but root's; root gets here, and keeps off it all the same.
+  int exclusive = 0;
+  if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0)
+    return fail_close("held by another program (exclusive mode)");
   if (!lock_.Acquire(path, lock_dirs)) return fail_close("held by another program (lock file)");
   // Refuses later opens by programs that use neither lock (root excepted).
   ioctl(fd, TIOCEXCL);

@@ -3,9 +3,10 @@
 // Open() takes COMn's device (platform/com_ports.h), sets it to 9600 baud,
 // 8N1, raw, no flow control, and discards what is waiting. The port is held
 // exclusively, against this program's other ports and against other
-// programs, root ones included: an flock() on the device, TIOCEXCL, and the
-// UUCP lock file LCK..<name> in /run/lock (or /var/lock) when that directory
-// is writable (see ARCHITECTURE.md, "Serial port and timers").
+// programs, root ones included: an flock() on the device, TIOCEXCL (a line
+// another program already holds in exclusive mode is refused, even to root),
+// and the UUCP lock file LCK..<name> in /run/lock (or /var/lock) when that
+// directory is writable (see ARCHITECTURE.md, "Serial port and timers").
 //
 // Received bytes are read into a buffer of our own when the event loop
 // reports them (a QSocketNotifier); each arrival gives one On_Comm call.
@@ -23,8 +24,9 @@
 namespace zv {
 
 // A UUCP-style lock file: "LCK..<device name>" holding the owner's process id
-// as ten characters and a line end. A lock whose process no longer exists is
-// stale and taken over.
+// as ten characters and a line end. A lock whose process no longer exists, or
+// whose contents are no process id (no digits, more digits than a process id
+// has, a value beyond the largest one), is stale and taken over.
 class Uucp_Lock {
  public:
   // The lock directories tried in turn: /run/lock, then /var/lock.
@@ -62,6 +64,11 @@ class Tty_Serial_Port : public Serial_Port {
   int Input() override;
   void Discard_Input() override;
   void Discard_Output() override;
+
+  // The bytes already taken from the device into the port's own buffer; the
+  // rest of In_Buffer_Count() still waits in the kernel. Every On_Comm call
+  // comes after this has grown.
+  int Buffered() const { return static_cast<int>(buffer_.size()); }
 
   // The lock directories; tests point them at a directory of their own.
   std::vector<std::string> lock_dirs = Uucp_Lock::Default_Dirs();
