@@ -10,15 +10,19 @@
 // The three row-number items of a line must be whole numbers but their values
 // are not compared with the row.
 //
-// Opening is all or nothing: the whole file is read and checked into a
-// scratch copy first, and the image changes only when every item was good.
-// Saving writes a temporary file beside the target and renames it over the
-// target, so a failed save leaves the file that was there untouched.
+// Opening is all or nothing: the whole file is read and checked first, and
+// the image changes only when every item was good. Items and saving are the
+// shared number-file code (image/number_file.h): a file far larger than an
+// image file, or an item far longer than its numbers, is refused at once;
+// saving replaces the file safely.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "image/number_file.h"
 #include "image/radio_image.h"
 
 namespace zv {
@@ -26,25 +30,14 @@ namespace zv {
 constexpr int kImageFileItemsPerLine = 19;
 constexpr int kImageFileItems = kImageLines * kImageFileItemsPerLine;  // 19 475
 
-enum class Dat_Fault {
-  None,
-  Cannot_Open,   // the file does not exist, may not be opened, or is a pipe or a device
-  Cannot_Read,   // opened, but reading failed (a directory, an I/O error)
-  Ends_Early,    // fewer than 19 475 items
-  Not_A_Number,  // an item that is not a whole number
-  Out_Of_Range,  // a byte item outside 0..255
-  Cannot_Write,  // the file could not be created, written or put in place
-};
+// A file of more than 4 MiB is no image file (the zoned form, the widest
+// the program knows, takes 274 700 bytes), and no item of one is longer
+// than 20 characters.
+constexpr uint64_t kImageFileMaxBytes = 4u << 20;
+constexpr size_t kImageFileMaxItemChars = 20;
 
-struct Dat_Result {
-  Dat_Fault fault = Dat_Fault::None;
-  int item = 0;        // read faults: 1-based number of the item at fault
-                       // (Ends_Early: the number of items found)
-  int text_line = 0;   // read faults: 1-based text line where it stands
-  std::string found;   // the item as found, shortened, non-printables as \xNN
-  std::string reason;  // Cannot_Open / Cannot_Read / Cannot_Write: the system's reason
-  bool Ok() const { return fault == Dat_Fault::None; }
-};
+using Dat_Fault = Number_Fault;
+using Dat_Result = Number_File_Result;
 
 // The file's text in the compact form.
 std::string Image_File_Text(const Radio_Image_Table &image);
@@ -56,9 +49,7 @@ Dat_Result Parse_Image_File(std::string_view text, Radio_Image_Table &image);
 // Reads the file at path (all or nothing, as Parse_Image_File).
 Dat_Result Load_Image_File(const std::string &path, Radio_Image_Table &image);
 
-// Writes the image to path in the compact form through a temporary file in the
-// same directory; an existing file keeps its permissions and is replaced only
-// once the new content is complete.
+// Writes the image to path in the compact form (Replace_File).
 Dat_Result Save_Image_File(const std::string &path, const Radio_Image_Table &image);
 
 }  // namespace zv

@@ -116,6 +116,12 @@ QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
       return chinese ? QStringLiteral("无法读取文件 \"%1\"：%2。参数未改变。").arg(file, reason)
                      : QStringLiteral("Cannot read the file \"%1\": %2. Nothing was changed.")
                            .arg(file, reason);
+    case Dat_Fault::Too_Large:
+      return chinese ? QStringLiteral("文件 \"%1\" 不是参数文件：它远大于任何参数文件。参数未改变。")
+                           .arg(file)
+                     : QStringLiteral("The file \"%1\" is not an image file: it is far larger than "
+                                      "any image file. Nothing was changed.")
+                           .arg(file);
     case Dat_Fault::Ends_Early:
       return chinese ? QStringLiteral("文件 \"%1\" 不完整：只有 %2 个数，应有 %3 个。参数未改变。")
                            .arg(file, item, total)
@@ -135,6 +141,12 @@ QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
                                       "%2, is not within 0 to 255. Nothing was changed.")
                            .arg(file, line, item, found);
     case Dat_Fault::Cannot_Write:
+      if (r.old_file_changed)
+        return chinese ? QStringLiteral("无法保存文件 \"%1\"：%2。该文件已不完整，请重新保存。")
+                             .arg(file, reason)
+                       : QStringLiteral("Cannot save the file \"%1\": %2. The file is no longer "
+                                        "whole; save it again.")
+                             .arg(file, reason);
       return chinese
                  ? QStringLiteral("无法保存文件 \"%1\"：%2。原有的同名文件未改变。").arg(file, reason)
                  : QStringLiteral("Cannot save the file \"%1\": %2. A file of that name that "

@@ -175,6 +175,9 @@ TEST_F(Dat_File_Test, BadFilesLeaveTheImageUnchanged) {
   std::mt19937 rng(6);
   for (int i = 0; i < 5000; ++i) garbage += static_cast<char>(rng());
   garbage[0] = '\x01';
+  std::string endless_shown = "1";
+  for (int i = 0; i < 19; ++i) endless_shown += "\\x00";
+  endless_shown += "...";
 
   const Bad_File cases[] = {
       {"missing", "", true, Dat_Fault::Cannot_Open, 0, ""},
@@ -191,6 +194,10 @@ TEST_F(Dat_File_Test, BadFilesLeaveTheImageUnchanged) {
       {"huge", with_item(30, "123456789012345678901234567890"), false, Dat_Fault::Out_Of_Range, 31,
        "12345678901234567890..."},
       {"binary garbage", garbage, false, Dat_Fault::Not_A_Number, 1, ""},
+      // An item that never ends is refused once it is longer than any number
+      // of an image file, not at the end of the file.
+      {"endless item", "1" + std::string(1 << 20, '\0'), false, Dat_Fault::Not_A_Number, 1,
+       endless_shown},
       {"nul inside", with_item(40, std::string("1\0" "2", 3)), false, Dat_Fault::Not_A_Number, 41,
        "1\\x002"},
   };
@@ -229,6 +236,18 @@ TEST_F(Dat_File_Test, PipesAndDevicesAreRefusedWithoutWaiting) {
   ASSERT_EQ(mkfifo((dir_ / "pipe.dat").c_str(), 0600), 0);
   r = Load_Image_File((dir_ / "pipe.dat").string(), image);
   EXPECT_EQ(r.fault, Dat_Fault::Cannot_Open);
+  EXPECT_TRUE(image == before);
+}
+
+// A disk image renamed ".dat": far larger than any image file, refused
+// without being read.
+TEST_F(Dat_File_Test, FarTooLargeFileIsRefusedUnread) {
+  const fs::path file = dir_ / "disk.dat";
+  Write_All(file, Image_File_Text(Random_Image(14)));
+  fs::resize_file(file, 2ull << 30);
+  Radio_Image_Table image = Random_Image(15);
+  const Radio_Image_Table before = image;
+  EXPECT_EQ(Load_Image_File(file.string(), image).fault, Dat_Fault::Too_Large);
   EXPECT_TRUE(image == before);
 }
 

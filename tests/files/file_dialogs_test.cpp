@@ -280,6 +280,7 @@ TEST_F(File_Dialogs, EveryKindOfBadFileGivesOneMessageAndChangesNothing) {
     const char *name;
     std::string text;
     const char *in_message;  // a part of the message that names the fault
+    uint64_t sparse_size = 0;  // the file is made this large, its text at its start
   };
   const Bad cases[] = {
       {"missing.dat", "", "Cannot open"},
@@ -290,6 +291,8 @@ TEST_F(File_Dialogs, EveryKindOfBadFileGivesOneMessageAndChangesNothing) {
       {"negative.dat", " 0  0  0  -1 ", "(-1)"},
       {"huge.dat", " 0  0  0  99999999999999999999999 ", "99999999999999999999..."},
       {"garbage.dat", "\x01" + garbage, "not a whole number"},
+      // A disk image renamed: refused at a glance, not read.
+      {"disk.dat", "\x7F" "ELF", "far larger than any image file", 3ull << 30},
       // Names that look like the message's own placeholders are named as
       // they are.
       {"50%2.dat", " ", "ends early"},
@@ -305,6 +308,9 @@ TEST_F(File_Dialogs, EveryKindOfBadFileGivesOneMessageAndChangesNothing) {
       QFile f(Path(name));
       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
       f.write(b.text.data(), static_cast<qint64>(b.text.size()));
+      if (b.sparse_size) {
+        ASSERT_TRUE(f.resize(static_cast<qint64>(b.sparse_size)));
+      }
     }
     messages_.shown.clear();
     EXPECT_TRUE(Confirm(dlg, name));
