@@ -28,6 +28,16 @@ bool Focus_Check::Return_Focus(QWidget *field) {
   return true;
 }
 
+bool Focus_Check::Refuse_Field(const Window_Alive &alive, QWidget *field, const QString &text,
+                               const QString &title, Msg_Icon icon, const std::function<void()> &restore) {
+  const QPointer<QWidget> box(field);
+  if (!Message_Stands(alive, text, title, icon)) return false;
+  if (restore) restore();
+  if (!alive.Stands()) return false;
+  Return_Focus(box);
+  return true;
+}
+
 bool Focus_Check::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() != QEvent::FocusOut || running_ || !window_) return false;
   if (!Is_Move_By_User(static_cast<QFocusEvent *>(event)->reason())) return false;

@@ -12,9 +12,8 @@
 // window runs (its box is up), focus losses of the window start no check.
 //
 // What a check does, in this order: store what the field's rule stores, show
-// its box (through Message_Stands, which says whether the window still
-// stands), then, only while the window stands, restore the field and give
-// the focus back with Return_Focus.
+// its box, then, only while the window stands, restore the field and give
+// the focus back (Refuse_Field does the last three).
 #pragma once
 
 #include <QObject>
@@ -46,6 +45,12 @@ class Focus_Check : public QObject {
   // Gives field the focus when it is visible and enabled; returns whether it
   // did. Otherwise the focus stays where the user put it.
   static bool Return_Focus(QWidget *field);
+
+  // A refused value, after its store: the box; then, only while the window
+  // stands, restore (the field's text put right) and the focus back to
+  // field. Returns whether the window stands.
+  static bool Refuse_Field(const Window_Alive &alive, QWidget *field, const QString &text, const QString &title,
+                           Msg_Icon icon = Msg_Icon::Warning, const std::function<void()> &restore = {});
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;

@@ -31,15 +31,14 @@ class Form : public QWidget {
     check.Watch(field, [this] { Check(); });
   }
   // The shape of a window's check: store, box, then only while the window
-  // stands, the focus back.
+  // stands, the field put right and the focus back.
   void Check() {
     ++runs;
     stored = field->text();
-    if (!box) return;
-    const Window_Alive alive = guard.Alive();
-    if (!Message_Stands(alive, "range", "Operate Prompt")) return;
-    ++after_box;
-    Focus_Check::Return_Focus(field);
+    if (box) Focus_Check::Refuse_Field(guard.Alive(), field, "range", "Operate Prompt", Msg_Icon::Warning, [this] {
+        ++after_box;
+        field->clear();
+      });
   }
   void closeEvent(QCloseEvent *event) override {
     guard.Mark_Closed();
@@ -142,7 +141,10 @@ TEST(Focus_Check, FocusMovesWhileItsBoxIsUpRunNoSecondCheck) {
   Settle();
   EXPECT_EQ(s.form.runs, 1);
   EXPECT_EQ(boxes.recorder.shown.size(), 1u);
-  // After the box the focus is back in the field; leaving it again checks again.
+  // After the box the field is put right and has the focus back; leaving it
+  // again checks again.
+  EXPECT_EQ(s.form.stored, "12");
+  EXPECT_EQ(s.form.field->text(), "");
   EXPECT_EQ(QApplication::focusWidget(), s.form.field);
   QTest::keyClick(s.form.field, Qt::Key_Tab);
   Settle();
