@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace zv {
 
@@ -49,6 +50,12 @@ bool List_Combo::Show_Index(int value) {
   const QSignalBlocker quiet(this);
   setCurrentIndex(in_list ? value : -1);
   return in_list;
+}
+
+int List_Combo::Show_Clamped(int value) {
+  const int shown = value < 0 ? -1 : std::min(value, count() - 1);
+  Show_Index(shown);
+  return shown;
 }
 
 void List_Combo::keyPressEvent(QKeyEvent *event) {

@@ -30,6 +30,11 @@ class List_Combo : public QComboBox {
   // Selects item value when 0 <= value < count, else shows no selection.
   // Returns whether value names an item. Raises no signal.
   bool Show_Index(int value);
+  // For the lists whose display clamps: a value beyond the last item shows
+  // the last item (an empty list, or a value below 0, shows no selection).
+  // Returns the position shown, -1 for none; the window then stores it by
+  // calling its handler. Raises no signal.
+  int Show_Clamped(int value);
   // The chosen position, -1 when nothing is chosen.
   int List_Index() const { return currentIndex(); }
 

@@ -148,6 +148,21 @@ TEST(List_Combo, CodeShowsStoredValuesWithoutChoosing) {
   }
 }
 
+TEST(List_Combo, ClampingDisplayShowsTheLastItemForAValueBeyondIt) {
+  struct Case {
+    int items, value, expect;
+  };
+  const Case cases[] = {{4, 2, 2}, {4, 3, 3}, {4, 4, 3}, {4, 0xFF, 3}, {4, -1, -1}, {0, 0xFF, -1}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.items << " items, value " << c.value);
+    List_Window w;
+    w.list->Set_Items(QStringList({"0", "1", "2", "3"}).mid(0, c.items));
+    EXPECT_EQ(w.list->Show_Clamped(c.value), c.expect);
+    EXPECT_EQ(w.list->List_Index(), c.expect);
+    EXPECT_TRUE(w.chosen.empty());
+  }
+}
+
 TEST(List_Combo, FillingSelectsNothingAndRaisesNothing) {
   List_Window w;
   w.list->Set_Items({"1", "2"});
