@@ -51,7 +51,7 @@ void Form_setup::Form_Load(QWidget *window, double inner_width, double inner_hei
 
   const double width = inner_width / 1.9, height = inner_height / 2;
   const double left = (inner_width - width) / 2, top = (inner_height - height) / 2 - 500;
-  window->setGeometry(Twips_To_Px(left), Twips_To_Px(top), Twips_To_Px(width), Twips_To_Px(height));
+  Place(window, left, top, width, height);
   window->show();
 
   const int port = Shared().Comm_Port;

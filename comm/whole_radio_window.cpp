@@ -14,14 +14,6 @@
 
 namespace zv {
 
-namespace {
-
-void Place(QWidget *w, int left, int top, int width, int height) {
-  w->setGeometry(Twips_To_Px(left), Twips_To_Px(top), Twips_To_Px(width), Twips_To_Px(height));
-}
-
-}  // namespace
-
 Whole_Radio_Window::Whole_Radio_Window(const Exchange_Params &params, const Layout &layout,
                                        const Captions &captions, QWidget *parent)
     : QWidget(parent), engine_(std::make_unique<Exchange_Engine>(params)), captions_(captions) {
@@ -73,7 +65,7 @@ void Whole_Radio_Window::Form_Load(QWidget *window, double main_width, double ma
   Command_Cancel->setText(Text("Cancel", "取消"));
   Command_Help->setText(Text("Help", "帮助"));
   Label_PassWord->setText(Text("PassWord", "读写密码"));
-  window_->setGeometry(Twips_To_Px(left), Twips_To_Px(top), Twips_To_Px(width), Twips_To_Px(height));
+  Place(window_, left, top, width, height);
   window_->show();
 }
 

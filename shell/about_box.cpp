@@ -75,7 +75,7 @@ void frmAbout::Form_Load(QWidget *window, double client_width, double client_hei
   window->setWindowTitle(QString());
   const double top = (client_height - kHeight_Twips) / 2 - 500;
   const double left = (client_width - kWidth_Twips) / 2;
-  window->setGeometry(Twips_To_Px(left), Twips_To_Px(top), Twips_To_Px(kWidth_Twips), Twips_To_Px(kHeight_Twips));
+  Place(window, left, top, kWidth_Twips, kHeight_Twips);
   window->setFixedSize(window->size());
   const Language_Texts &t = Lang_Texts();
   lblTitle->setText(t.About_Title_Text);

@@ -11,6 +11,7 @@
 #include "platform/message_box.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
+#include "shell/activated_form.h"
 #include "shell/language_texts.h"
 #include "shell/toolbar_icons.h"
 
@@ -125,6 +126,7 @@ MDImain::MDImain(QWidget *parent) : QMainWindow(parent) {
   mdi_area_ = new QMdiArea(this);
   mdi_area_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_area_);
+  connect(mdi_area_, &QMdiArea::subWindowActivated, this, &MDImain::Child_Activated);
   Build_Menus();
   Build_Toolbar();
   Build_Status_Bar();
@@ -136,6 +138,9 @@ MDImain::MDImain(QWidget *parent) : QMainWindow(parent) {
 }
 
 MDImain::~MDImain() {
+  // The child windows are deleted after this part of the window is gone:
+  // their activations must not reach it.
+  disconnect(mdi_area_, nullptr, this, nullptr);
   identify_.reset();
   if (Main_Status_Panels() == this) Set_Main_Status_Panels(nullptr);
   if (g_instance == this) g_instance = nullptr;
@@ -244,6 +249,8 @@ double MDImain::Height_Twips() const { return Px_To_Twips(frameGeometry().height
 double MDImain::Scale_Width() const { return Px_To_Twips(mdi_area_->viewport()->width()); }
 double MDImain::Scale_Height() const { return Px_To_Twips(mdi_area_->viewport()->height()); }
 
+Main_Sizing MDImain::Sizing() const { return {Width_Twips(), Height_Twips(), Scale_Width(), Scale_Height()}; }
+
 QMdiSubWindow *MDImain::Add_Child(QWidget *form) {
   form->setAttribute(Qt::WA_DeleteOnClose);
   QMdiSubWindow *window = mdi_area_->addSubWindow(form);
@@ -251,8 +258,30 @@ QMdiSubWindow *MDImain::Add_Child(QWidget *form) {
   return window;
 }
 
-void MDImain::Place_Child(QWidget *window, double left, double top, double width, double height) {
-  window->setGeometry(Twips_To_Px(left), Twips_To_Px(top), Twips_To_Px(width), Twips_To_Px(height));
+void MDImain::Begin_Load() { ++loading_depth_; }
+
+void MDImain::End_Load() {
+  if (--loading_depth_ > 0 || !activation_deferred_) return;
+  activation_deferred_ = false;
+  if (active_child_ && !active_child_->isHidden()) Run_Form_Activate(active_child_);
+}
+
+void MDImain::Child_Activated(QMdiSubWindow *window) {
+  // nullptr: the area has no active child for the moment (the program lost
+  // the focus, the last child closed); the child activated next is compared
+  // with the one before.
+  if (!window || window == active_child_) return;
+  active_child_ = window;
+  if (closing_children_) return;
+  if (loading_depth_ > 0) {
+    activation_deferred_ = true;
+    return;
+  }
+  Run_Form_Activate(window);
+}
+
+void MDImain::Run_Form_Activate(QMdiSubWindow *window) {
+  if (auto *form = dynamic_cast<Activated_Form *>(window->widget())) form->Form_Activate();
 }
 
 void MDImain::Set_Panel_Widths() {
@@ -357,10 +386,20 @@ void MDImain::Toolbar1_ButtonClick(const QString &key) {
 }
 
 void MDImain::closeEvent(QCloseEvent *event) {
-  // Every child window closes with the main window; none cancels. Windows of
-  // their own stay open, and the program ends when the last one has closed.
-  identify_->Stop();
+  // Every child window closes with the main window. Windows of their own stay
+  // open, and the program ends when the last one has closed. A child that
+  // refuses to close keeps the main window open, and the program as it was.
+  // A sibling that becomes active as the others close is no activation.
+  closing_children_ = true;
   mdi_area_->closeAllSubWindows();
+  closing_children_ = false;
+  for (QMdiSubWindow *window : mdi_area_->subWindowList()) {
+    if (!window->isHidden()) {
+      event->ignore();
+      return;
+    }
+  }
+  identify_->Stop();
   event->accept();
 }
 

@@ -7,12 +7,14 @@
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
 
 #include "comm/identify.h"
 #include "comm/status_panels.h"
+#include "platform/twips.h"
 #include "shell/window_registry.h"
 
 class QMdiArea;
@@ -60,12 +62,19 @@ class MDImain : public QMainWindow, public Status_Panels {
   double Height_Twips() const;
   double Scale_Width() const;
   double Scale_Height() const;
+  // The four of them, as a window's load handler takes them.
+  Main_Sizing Sizing() const;
 
   // Adds a form as a child window and returns its window. Both are deleted
-  // when the window closes.
+  // when the window closes. A form that is an Activated_Form has its
+  // Form_Activate run on each activation of the window.
   QMdiSubWindow *Add_Child(QWidget *form);
-  // Places a child window in the client area (positions and sizes in twips).
-  static void Place_Child(QWidget *window, double left, double top, double width, double height);
+
+  // The window registry brackets every load handler with these: an
+  // activation during loading (the window is shown inside its load handler)
+  // runs its Form_Activate only once the outermost load has returned.
+  void Begin_Load();
+  void End_Load();
 
   // --- start-up pieces (the start-up sequence calls them in its order) ---
   // Panel k gets p_k % of the screen width.
@@ -107,6 +116,9 @@ class MDImain : public QMainWindow, public Status_Panels {
   void Build_Status_Bar();
   // Captions of the menus and panel labels that both language switches set.
   void Apply_Language_Captions(bool chinese);
+  // The area's active child window changed (nullptr: none is active).
+  void Child_Activated(QMdiSubWindow *window);
+  void Run_Form_Activate(QMdiSubWindow *window);
 
   QMdiArea *mdi_area_ = nullptr;
   QToolBar *toolbar_ = nullptr;
@@ -114,6 +126,11 @@ class MDImain : public QMainWindow, public Status_Panels {
   std::array<QLabel *, kPanel_Count> panels_{};
   std::unique_ptr<Window_Registry> registry_;
   std::unique_ptr<Identify_Cycle> identify_;
+  // The child window activated last; the same one again is no activation.
+  QPointer<QMdiSubWindow> active_child_;
+  bool closing_children_ = false;
+  int loading_depth_ = 0;
+  bool activation_deferred_ = false;
 };
 
 }  // namespace zv

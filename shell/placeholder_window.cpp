@@ -2,6 +2,7 @@
 
 #include <QMdiSubWindow>
 
+#include "platform/twips.h"
 #include "shell/main_window.h"
 
 namespace zv {
@@ -12,8 +13,7 @@ QWidget *Open_Placeholder_Child(MDImain &main, const QString &name) {
   form->setWindowTitle(name);
   QMdiSubWindow *window = main.Add_Child(form);
   const double width = main.Scale_Width() / 2, height = main.Scale_Height() / 2;
-  MDImain::Place_Child(window, (main.Scale_Width() - width) / 2, (main.Scale_Height() - height) / 2, width,
-                       height);
+  Place(window, (main.Scale_Width() - width) / 2, (main.Scale_Height() - height) / 2, width, height);
   window->show();
   return window;
 }

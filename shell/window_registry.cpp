@@ -1,6 +1,9 @@
 #include "shell/window_registry.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include "shell/main_window.h"
 
 namespace zv {
 
@@ -32,9 +35,25 @@ QWidget *Window_Registry::Open(const QString &name) {
   if (it == factories_.constEnd()) return nullptr;
   const Window_Factory factory = it.value();
   loading_.insert(name);
+  main_.Begin_Load();
   QWidget *w = factory(main_);
   loading_.remove(name);
   windows_.insert(name, QPointer<QWidget>(w));
+  // The activation that showing the window brought runs now, after loading.
+  main_.End_Load();
+  return w;
+}
+
+QWidget *Window_Registry::Show(const QString &name) {
+  QWidget *w = Window(name);
+  if (!w) return Open(name);
+  if (auto *sub = qobject_cast<QMdiSubWindow *>(w)) {
+    if (QMdiArea *area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    sub->raise();
+  } else {
+    w->raise();
+    w->activateWindow();
+  }
   return w;
 }
 

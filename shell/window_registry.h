@@ -34,6 +34,10 @@ inline const QString Form_open_chann = QStringLiteral("Form_open_chann");
 inline const QString Form_save_chann = QStringLiteral("Form_save_chann");
 inline const QString Form_open_adj = QStringLiteral("Form_open_adj");
 inline const QString Form_save_adj = QStringLiteral("Form_save_adj");
+inline const QString Form_open_sig = QStringLiteral("Form_open_sig");
+inline const QString Form_save_sig = QStringLiteral("Form_save_sig");
+inline const QString Form_open_menu = QStringLiteral("Form_open_menu");
+inline const QString Form_save_menu = QStringLiteral("Form_save_menu");
 inline const QString Form_setup = QStringLiteral("Form_setup");
 inline const QString frmAbout = QStringLiteral("frmAbout");
 }  // namespace win
@@ -65,6 +69,11 @@ class Window_Registry {
   // Creates and loads the window unless it is open; an open window is left
   // unchanged. Returns the window.
   QWidget *Open(const QString &name);
+  // Opens the window if it is not open; an open one keeps its state and
+  // comes to the front: a child window becomes the active child window (its
+  // Form_Activate runs unless it was the active one), a window of its own is
+  // raised and activated. Returns the window.
+  QWidget *Show(const QString &name);
   // Closes the window if it is open (its close handler runs), then opens it
   // anew.
   QWidget *Reopen(const QString &name);

@@ -61,12 +61,16 @@ void Register_Windows(Window_Registry &registry) {
   // Whole-radio read and write.
   registry.Register(win::Form_Comm_Read, &Open_Whole_Radio<Form_Comm_Read>);
   registry.Register(win::Form_Comm_Write, &Open_Whole_Radio<Form_Comm_Write>);
-  // File dialogs; the save dialog and the alignment-file dialogs are windows
-  // of their own.
+  // File dialogs; all but the image-file open dialog are windows of their
+  // own.
   registry.Register(win::Form_open_chann, File_Dialog(kForm_open_chann));
   registry.Register(win::Form_save_chann, File_Dialog(kForm_save_chann));
   registry.Register(win::Form_open_adj, File_Dialog(kForm_open_adj));
   registry.Register(win::Form_save_adj, File_Dialog(kForm_save_adj));
+  registry.Register(win::Form_open_sig, File_Dialog(kForm_open_sig));
+  registry.Register(win::Form_save_sig, File_Dialog(kForm_save_sig));
+  registry.Register(win::Form_open_menu, File_Dialog(kForm_open_menu));
+  registry.Register(win::Form_save_menu, File_Dialog(kForm_save_menu));
   // Port dialog and about box.
   registry.Register(win::Form_setup, &Open_Form_setup);
   registry.Register(win::frmAbout, &Open_frmAbout);
