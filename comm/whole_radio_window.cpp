@@ -70,9 +70,7 @@ void Whole_Radio_Window::Form_Load(QWidget *window, double main_width, double ma
 }
 
 bool Whole_Radio_Window::Message(const QString &text, const QString &title) {
-  const QPointer<Whole_Radio_Window> self(this);
-  Message_Box(text, title);
-  return Stands(self);
+  return Message_Stands(guard_, text, title);
 }
 
 bool Whole_Radio_Window::Refuse_While_Busy() {
@@ -118,7 +116,7 @@ void Whole_Radio_Window::Close_Window() {
 
 void Whole_Radio_Window::closeEvent(QCloseEvent *event) {
   // Closing is never refused; the exchange ends with the window.
-  closed_ = true;
+  guard_.Mark_Closed();
   engine_->Stop();
   QWidget::closeEvent(event);
 }

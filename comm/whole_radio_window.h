@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "comm/exchange_engine.h"
+#include "platform/window_guard.h"
 
 class QLabel;
 class QLineEdit;
@@ -75,7 +76,7 @@ class Whole_Radio_Window : public QWidget {
   // (a closed window is deleted only later, but is never touched again).
   bool Message(const QString &text, const QString &title);
   // Whether the window still stands: neither deleted nor closed.
-  static bool Stands(const QPointer<Whole_Radio_Window> &window) { return window && !window->closed_; }
+  static bool Stands(const QPointer<Whole_Radio_Window> &window) { return window && window->guard_.Stands(); }
 
   QString Text(const char *en, const char *cn) const;
   QPushButton *Start_Button() const { return start_; }
@@ -89,7 +90,7 @@ class Whole_Radio_Window : public QWidget {
   Captions captions_;
   QPushButton *start_ = nullptr;
   QPointer<QWidget> window_;
-  bool closed_ = false;
+  Window_Guard guard_{this};
 };
 
 }  // namespace zv
