@@ -36,8 +36,8 @@ Form_Comm_Read::Form_Comm_Read(QWidget *parent)
 void Form_Comm_Read::Command_read_Click() {
   if (Refuse_While_Busy()) return;
   const QPointer<Whole_Radio_Window> self(this);
-  Engine().Begin_Read();  // may show the port-open message
-  if (Stands(self)) Show_Connecting();
+  const bool started = Engine().Begin_Read();  // may show the port-open message
+  if (started && Stands(self)) Show_Connecting();
 }
 
 void Form_Comm_Read::Show_Progress(int n) {

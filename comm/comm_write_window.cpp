@@ -35,8 +35,8 @@ void Form_Comm_Write::Command_Write_Click() {
   Shared_State &s = Shared();
   Init_Tone5_Tables(s.Tone5, s.Radio_Image);
   const QPointer<Whole_Radio_Window> self(this);
-  Engine().Begin_Write();  // may show the port-open message
-  if (Stands(self)) Show_Connecting();
+  const bool started = Engine().Begin_Write();  // may show the port-open message
+  if (started && Stands(self)) Show_Connecting();
 }
 
 void Form_Comm_Write::Show_Progress(int n) {

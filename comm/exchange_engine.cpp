@@ -118,24 +118,24 @@ bool Exchange_Engine::Open_Port() {
   return true;
 }
 
-void Exchange_Engine::Begin_Read() {
+bool Exchange_Engine::Begin_Read() {
   Retry_Left = Params.Retry_Count;
-  Start_Read();
+  return Start_Read();
 }
 
-void Exchange_Engine::Begin_Write() {
+bool Exchange_Engine::Begin_Write() {
   Retry_Left = Params.Write_Retry_Count >= 0 ? Params.Write_Retry_Count : Params.Retry_Count;
-  Start_Write();
+  return Start_Write();
 }
 
-void Exchange_Engine::Start_Read() { Start(false); }
-void Exchange_Engine::Start_Write() { Start(true); }
+bool Exchange_Engine::Start_Read() { return Start(false); }
+bool Exchange_Engine::Start_Write() { return Start(true); }
 
-void Exchange_Engine::Start(bool write) {
-  if (Write_Busy || Read_Busy) return;
+bool Exchange_Engine::Start(bool write) {
+  if (Write_Busy || Read_Busy) return false;
   // A new start replaces whatever the last attempt left pending (its pause).
   Stop_Timers();
-  if (!msc_->Is_Open() && !Open_Port()) return;
+  if (!msc_->Is_Open() && !Open_Port()) return false;
   Data_Phase = false;
   msc_->Discard_Input();
   Hs_Stage = 0;
@@ -156,6 +156,7 @@ void Exchange_Engine::Start(bool write) {
   Write_Busy = write;
   Read_Busy = !write;
   Start_Send_Timer();
+  return true;
 }
 
 void Exchange_Engine::Restart_Identify() {

@@ -127,10 +127,16 @@ class Exchange_Engine {
   // --- starting ---
   // What a start button does after its busy test: Retry_Left from the
   // parameters, then Start_Read / Start_Write.
-  void Begin_Read();
-  void Begin_Write();
-  void Start_Read();
-  void Start_Write();
+  //
+  // Each returns whether the exchange started: false while it runs already,
+  // and when this start's own port failed to open (its message box has been
+  // shown; the engine may be gone if the window was closed meanwhile). A
+  // window decides from this, never from Port_Error: while the box is up,
+  // another engine's open (an identification retry) may clear Port_Error.
+  bool Begin_Read();
+  bool Begin_Write();
+  bool Start_Read();
+  bool Start_Write();
   // Identification cycle: closes the port, clears the busy flags, sets
   // Retry_Left from Retry_Count (three), Start_Identify.
   void Restart_Identify();
@@ -197,7 +203,7 @@ class Exchange_Engine {
   bool Name_Phase = false;
 
  private:
-  void Start(bool write);
+  bool Start(bool write);
   void On_Ident_Reply();
   void On_Password_Reply();
   void On_Dialog_Block_Reply();

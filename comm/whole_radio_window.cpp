@@ -81,7 +81,6 @@ bool Whole_Radio_Window::Refuse_While_Busy() {
 }
 
 void Whole_Radio_Window::Show_Connecting() {
-  if (Shared().Port_Error) return;
   ProgressBar1->show();
   ProgressBar1->setValue(0);
   Label_tr_count->setText(Text("Connecting with transceiver. ", "正在与对讲机联络 ！"));

@@ -64,8 +64,8 @@ class Whole_Radio_Window : public QWidget {
   // Busy test of the start button: shows "Read-write operating with
   // transceiver ." and returns true while the exchange runs.
   bool Refuse_While_Busy();
-  // After a start: unless the port failed, the bar shown at 0 and the label
-  // "Connecting with transceiver. ".
+  // After a start that began (its own port opened): the bar shown at 0 and
+  // the label "Connecting with transceiver. ".
   void Show_Connecting();
   // Progress of step n of total: bar Int(n / total * 100), label text.
   void Show_Step(int n, int total, const QString &text);

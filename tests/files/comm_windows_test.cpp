@@ -13,6 +13,7 @@
 
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
+#include "comm/exchange_presets.h"
 #include "image/protocol.h"
 #include "image/shared_state.h"
 #include "image/tone5_tables.h"
@@ -416,6 +417,43 @@ TEST_F(Comm_Windows, PortThatWillNotOpen) {
   EXPECT_FALSE(before == Shared().Radio_Image);  // the tone tables were rebuilt first
   EXPECT_FALSE(w->Engine().Busy());
 }
+
+// The identification cycle holds the port (no radio answers it) when Read
+// or Write is pressed: the port message shows, and while it is up the
+// cycle's retry opens the port again and clears Port_Error. The window's
+// start failed all the same: bar and label stay as they were.
+class Port_Held_By_The_Cycle : public Comm_Windows, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Port_Held_By_The_Cycle, TheStartThatFailedShowsNoConnecting) {
+  const bool write = GetParam();
+  sim.faults = {{sim::Fault::Kind::Silence, 0}};
+  Exchange_Engine cycle(presets::Identify());
+  cycle.Restart_Identify();
+  ASSERT_TRUE(vp.Is_Held(1));
+  Whole_Radio_Window *w = write ? static_cast<Whole_Radio_Window *>(Load<Form_Comm_Write>())
+                                : static_cast<Whole_Radio_Window *>(Load<Form_Comm_Read>());
+  w->Label_tr_count->setText(QStringLiteral("before"));
+  w->ProgressBar1->setValue(42);
+  messages.on_show = [&](const Message_Record &) {
+    // The box held past the cycle's watchdog and pause: its retry reopens.
+    vp.Advance(85 + 5000 + 1500 + 20);
+    EXPECT_TRUE(vp.Is_Held(1));
+  };
+  if (write)
+    static_cast<Form_Comm_Write *>(w)->Command_Write_Click();
+  else
+    static_cast<Form_Comm_Read *>(w)->Command_read_Click();
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "Communication port is error, please setting right communication port . ！"});
+  EXPECT_FALSE(Shared().Port_Error);  // the cycle's own open cleared it
+  EXPECT_EQ(Label(), "before");
+  EXPECT_EQ(w->ProgressBar1->value(), 42);
+  EXPECT_FALSE(w->Engine().Busy());
+  cycle.Stop();
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Port_Held_By_The_Cycle, ::testing::Values(false, true),
+                         [](const auto &info) { return std::string(info.param ? "write" : "read"); });
 
 TEST_F(Comm_Windows, DamagedBlockAnswerIsNoAnswerAndTheReadStartsAgain) {
   // Frame 50 (the answer the simulator counts as 51) of the first attempt has
