@@ -54,30 +54,32 @@ Key_Verdict Judge_Key(const Key_Rule &rule, Key_Kind kind, QChar ch, const QStri
   return {true, ch};
 }
 
-Key_Filter::Key_Filter(QWidget *target, QLineEdit *line, Key_Rule rule)
-    : QObject(target), target_(target), line_(line) {
+Key_Filter::Key_Filter(QWidget *target, QComboBox *combo, Key_Rule rule)
+    : QObject(target), target_(target), combo_(combo) {
   Set_Rule(std::move(rule));
   target_->installEventFilter(this);
 }
 
-Key_Filter *Key_Filter::Install(QLineEdit *box, Key_Rule rule) { return new Key_Filter(box, box, std::move(rule)); }
+Key_Filter *Key_Filter::Install(QLineEdit *box, Key_Rule rule) { return new Key_Filter(box, nullptr, std::move(rule)); }
 
-Key_Filter *Key_Filter::Install(QComboBox *box, Key_Rule rule) {
-  return new Key_Filter(box, box->lineEdit(), std::move(rule));
-}
+Key_Filter *Key_Filter::Install(QComboBox *box, Key_Rule rule) { return new Key_Filter(box, box, std::move(rule)); }
+
+QLineEdit *Key_Filter::Line() const { return combo_ ? combo_->lineEdit() : static_cast<QLineEdit *>(target_); }
 
 void Key_Filter::Set_Rule(Key_Rule rule) {
   rule_ = std::move(rule);
-  if (line_)
-    line_->setMaxLength(rule_.limit > 0 && rule_.measure == Limit_Measure::Whole ? rule_.limit : 32767);
+  QLineEdit *line = Line();
+  if (line) line->setMaxLength(rule_.limit > 0 && rule_.measure == Limit_Measure::Whole ? rule_.limit : 32767);
   // An input method would commit text without keys; a box with a character
   // set takes only keys.
   target_->setAttribute(Qt::WA_InputMethodEnabled, !rule_.allowed);
-  if (line_ && line_ != target_) line_->setAttribute(Qt::WA_InputMethodEnabled, !rule_.allowed);
+  if (line && line != target_) line->setAttribute(Qt::WA_InputMethodEnabled, !rule_.allowed);
 }
 
 bool Key_Filter::eventFilter(QObject *watched, QEvent *event) {
-  if (watched != target_ || event->type() != QEvent::KeyPress || resending_ || !line_) return false;
+  if (watched != target_ || event->type() != QEvent::KeyPress || resending_) return false;
+  QLineEdit *line = Line();
+  if (!line) return false;
   auto *key = static_cast<QKeyEvent *>(event);
   const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
   Key_Kind kind;
@@ -93,9 +95,9 @@ bool Key_Filter::eventFilter(QObject *watched, QEvent *event) {
     return false;
   }
 
-  const QString text = line_->text();
-  const int sel_start = line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
-  const int sel_length = line_->hasSelectedText() ? static_cast<int>(line_->selectedText().size()) : 0;
+  const QString text = line->text();
+  const int sel_start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+  const int sel_length = line->hasSelectedText() ? static_cast<int>(line->selectedText().size()) : 0;
 
   if (kind != Key_Kind::Character) {
     const Key_Verdict verdict = Judge_Key(rule_, kind, QChar(), text, sel_start, sel_length);

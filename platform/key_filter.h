@@ -72,7 +72,9 @@ class Key_Filter : public QObject {
   // Filters the keys typed into box (a child of it, gone with it).
   static Key_Filter *Install(QLineEdit *box, Key_Rule rule);
   // An editable combo box: its keys arrive at the combo, its text is in its
-  // line edit. The arrow keys keep choosing from its list.
+  // line edit. The arrow keys keep choosing from its list. While the combo
+  // is not editable the filter lets every key by; after setEditable(true)
+  // call Set_Rule again if the rule limits the whole text.
   static Key_Filter *Install(QComboBox *box, Key_Rule rule);
 
   // A box whose rule changes with what it edits (an in-cell editor).
@@ -83,10 +85,13 @@ class Key_Filter : public QObject {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
-  Key_Filter(QWidget *target, QLineEdit *line, Key_Rule rule);
+  Key_Filter(QWidget *target, QComboBox *combo, Key_Rule rule);
+  // The box's text part, asked anew each time: a combo replaces its line
+  // edit when its editability changes.
+  QLineEdit *Line() const;
 
   QWidget *target_;
-  QLineEdit *line_;
+  QComboBox *combo_;
   Key_Rule rule_;
   bool resending_ = false;
 };

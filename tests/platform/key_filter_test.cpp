@@ -192,6 +192,25 @@ TEST(Key_Filter, LowerCaseTypedIntoAnEditableComboBecomesCapitals) {
   EXPECT_EQ(combo.currentIndex(), 1);
 }
 
+TEST(Key_Filter, InCellComboKeepsItsFilterThroughEditabilityChanges) {
+  QComboBox combo;
+  combo.setEditable(true);
+  combo.addItems({"OFF", "ON"});
+  combo.show();
+  QApplication::setActiveWindow(&combo);
+  combo.setFocus();
+  Key_Filter::Install(&combo, Tone_Combo());
+  combo.setEditable(false);  // its line edit is deleted
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  combo.setCurrentIndex(0);
+  QTest::keyClick(&combo, Qt::Key_Down);
+  EXPECT_EQ(combo.currentIndex(), 1);
+  combo.setEditable(true);  // a new line edit
+  combo.setEditText(QString());
+  QTest::keyClicks(&combo, "x1i");
+  EXPECT_EQ(combo.lineEdit()->text(), "1I");
+}
+
 TEST(Key_Filter, EnterGoesToItsHandlerOnlyWhenItPasses) {
   int enters = 0, returns = 0;
   Key_Rule rule = Tone_Box();
