@@ -9,6 +9,7 @@
 
 #include "comm/password_box.h"
 #include "image/shared_state.h"
+#include "platform/masked_box.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
 
@@ -28,7 +29,7 @@ Whole_Radio_Window::Whole_Radio_Window(const Exchange_Params &params, const Layo
   Command_Help = new QPushButton(this);
   Label_PassWord = new QLabel(this);
   Text_PassWord = new QLineEdit(QString::fromLatin1(layout.initial_password), this);
-  Text_PassWord->setEchoMode(QLineEdit::Password);
+  Mask_With_Stars(Text_PassWord);
 
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
   Label_tr_count->setObjectName(QStringLiteral("Label_tr_count"));

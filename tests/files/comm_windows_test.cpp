@@ -496,7 +496,7 @@ TEST_F(Comm_Windows, WindowSizeFollowsTheMainWindow) {
   Form_Comm_Write *w = Load<Form_Comm_Write>();
   // 19200 x 12000 twips: a third of each, centred across, a third down.
   EXPECT_EQ(w->geometry(), QRect(Twips_To_Px(6400), Twips_To_Px(8000 / 3.0), Twips_To_Px(6400), Twips_To_Px(4000)));
-  EXPECT_EQ(w->Text_PassWord->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(w->Text_PassWord->displayText(), QStringLiteral("******"));
   EXPECT_EQ(w->Text_PassWord->text(), QStringLiteral("123456"));
 }
 
