@@ -380,6 +380,9 @@ void MDImain::Toolbar1_ButtonClick(const QString &key) {
   } else if (key == QLatin1String("exit")) {
     registry_->Close(win::frm_chann);
     registry_->Close(win::frm_option);
+    // The option editor refuses to close while its exchange runs; its
+    // message has been shown, and the program goes on as it is.
+    if (registry_->Is_Open(win::frm_option)) return;
     registry_->Close(win::frmAbout);
     close();
   }
@@ -390,6 +393,15 @@ void MDImain::closeEvent(QCloseEvent *event) {
   // open, and the program ends when the last one has closed. A child that
   // refuses to close keeps the main window open, and the program as it was.
   // A sibling that becomes active as the others close is no activation.
+  // The option editor, which refuses while its exchange runs so that a write
+  // to the radio is not cut off, is asked first: then nothing else has closed.
+  if (registry_->Is_Open(win::frm_option)) {
+    registry_->Close(win::frm_option);
+    if (registry_->Is_Open(win::frm_option)) {
+      event->ignore();
+      return;
+    }
+  }
   closing_children_ = true;
   mdi_area_->closeAllSubWindows();
   closing_children_ = false;

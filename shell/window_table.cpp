@@ -5,6 +5,7 @@
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
+#include "editors/options/option_window.h"
 #include "shell/about_box.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_window.h"
@@ -38,6 +39,13 @@ Window_Factory File_Dialog(const File_Dialog_Member &member) {
   return [&member](MDImain &main) { return Open_File_Dialog(member, main.Mdi_Area()); };
 }
 
+QWidget *Open_frm_option(MDImain &main) {
+  auto *form = new frm_option;
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Sizing());
+  return window;
+}
+
 QWidget *Open_frmAbout(MDImain &main) {
   auto *form = new frmAbout;
   QMdiSubWindow *window = main.Add_Child(form);
@@ -52,7 +60,7 @@ void Register_Windows(Window_Registry &registry) {
   // Editors.
   registry.Register(win::frm_chann, Child_Placeholder(win::frm_chann));
   registry.Register(win::frm_FM, Child_Placeholder(win::frm_FM));
-  registry.Register(win::frm_option, Child_Placeholder(win::frm_option));
+  registry.Register(win::frm_option, &Open_frm_option);
   registry.Register(win::frm_dtmf, Child_Placeholder(win::frm_dtmf));
   registry.Register(win::frm_2tone, Child_Placeholder(win::frm_2tone));
   registry.Register(win::frm_5tone, Child_Placeholder(win::frm_5tone));

@@ -110,10 +110,10 @@ TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
 
 TEST_F(Main_Window, Placeholders_Carry_The_Window_Name) {
   MDImain &m = Make_Main();
-  m.Menu("sys_edit")->trigger();
-  QWidget *window = m.Windows().Window("frm_option");
+  m.Menu("Sig_dtmf")->trigger();
+  QWidget *window = m.Windows().Window("frm_dtmf");
   ASSERT_TRUE(window);
-  EXPECT_EQ(window->windowTitle(), "frm_option");
+  EXPECT_EQ(window->windowTitle(), "frm_dtmf");
   EXPECT_TRUE(m.Mdi_Area()->subWindowList().contains(qobject_cast<QMdiSubWindow *>(window)));
   // The save dialog is a window of its own.
   m.Menu("File_saveas")->trigger();
