@@ -170,15 +170,23 @@ TEST(Key_Filter, FullBoxIsCorrectedByDeleteAndBySelection) {
   EXPECT_EQ(box.edit.text(), "4567890123456BC");
 }
 
-TEST(Key_Filter, LowerCaseTypedIntoAnEditableComboBecomesCapitals) {
+// An editable combo as the channel grid's in-cell editor, with the tone filter.
+struct In_Cell_Combo {
+  In_Cell_Combo() {
+    combo.setEditable(true);
+    combo.addItems({"OFF", "67.0", "D023N"});
+    combo.show();
+    QApplication::setActiveWindow(&combo);
+    combo.setFocus();
+    combo.setEditText(QString());
+    Key_Filter::Install(&combo, Tone_Combo());
+  }
   QComboBox combo;
-  combo.setEditable(true);
-  combo.addItems({"OFF", "67.0", "D023N"});
-  combo.show();
-  QApplication::setActiveWindow(&combo);
-  combo.setFocus();
-  combo.setEditText(QString());
-  Key_Filter::Install(&combo, Tone_Combo());
+};
+
+TEST(Key_Filter, LowerCaseTypedIntoAnEditableComboBecomesCapitals) {
+  In_Cell_Combo cell;
+  QComboBox &combo = cell.combo;
   // Keys go where the focus is, as typed keys do.
   QWidget *focused = QApplication::focusWidget();
   ASSERT_NE(focused, nullptr);
@@ -193,13 +201,8 @@ TEST(Key_Filter, LowerCaseTypedIntoAnEditableComboBecomesCapitals) {
 }
 
 TEST(Key_Filter, InCellComboKeepsItsFilterThroughEditabilityChanges) {
-  QComboBox combo;
-  combo.setEditable(true);
-  combo.addItems({"OFF", "ON"});
-  combo.show();
-  QApplication::setActiveWindow(&combo);
-  combo.setFocus();
-  Key_Filter::Install(&combo, Tone_Combo());
+  In_Cell_Combo cell;
+  QComboBox &combo = cell.combo;
   combo.setEditable(false);  // its line edit is deleted
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   combo.setCurrentIndex(0);
