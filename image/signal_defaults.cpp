@@ -57,6 +57,14 @@ bool Set_Tone2_Pair(Radio_Image_Table &image, int block, int index, int32_t f1, 
   return true;
 }
 
+bool Set_Tone2_Enc_Freq(Radio_Image_Table &image, int block, int index, int tone, int32_t f) {
+  const int line = block * 16 + index;
+  if (!Line_In_Image(line) || tone < 0 || tone > 1) return false;
+  if (f < 0 || f > kMaxWord) return false;
+  Put_Word(image, line, 8 * tone, f);
+  return true;
+}
+
 bool Set_Tone2_Freq(Radio_Image_Table &image, double tone_tick_ms, int block, int row_offset,
                     int slot, int32_t f) {
   const int line = block * 16 + row_offset;

@@ -19,6 +19,13 @@ constexpr int kTone2ToneBlock = 47;    // block x 16 = line 752, decode tones
 // writes nothing) a line outside the image or a frequency outside 0-65535.
 bool Set_Tone2_Pair(Radio_Image_Table &image, int block, int index, int32_t f1, int32_t f2);
 
+// Writes one tone of a 2-tone encode code into line block * 16 + index: f in
+// Hz into bytes 0-1 (tone 0, the 1st tone) or 8-9 (tone 1, the 2nd tone),
+// low byte first; nothing else in the line changes. Refuses (returns false,
+// writes nothing) a line outside the image, a tone other than 0 or 1 and a
+// frequency outside 0-65535.
+bool Set_Tone2_Enc_Freq(Radio_Image_Table &image, int block, int index, int tone, int32_t f);
+
 // Writes one 2-tone decode tone into line block * 16 + row_offset: f in Hz
 // into bytes 2*slot and 2*slot+1, and its period count
 // Int(((1 / f) * 1000) / tone_tick_ms + 0.5) into bytes 2*slot+8 and
