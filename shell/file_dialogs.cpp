@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStorageInfo>
+#include <QtGlobal>
+
+#include <unistd.h>
 
 #include "image/dat_file.h"
 #include "image/shared_state.h"
@@ -96,6 +99,41 @@ constexpr int kPathRole = Qt::UserRole;
 
 QString Join_Path(const QString &dir, const QString &name) {
   return dir.endsWith(u'/') ? dir + name : dir + u'/' + name;
+}
+
+// The nearest directory at or above path that is still there; empty when
+// path is not absolute.
+QString Nearest_Existing(QString path) {
+  if (!QDir::isAbsolutePath(path)) return {};
+  for (path = QDir::cleanPath(path);; path = QFileInfo(path).path()) {
+    if (QFileInfo(path).isDir()) return path;
+    if (QDir(path).isRoot() || path == QFileInfo(path).path()) return {};
+  }
+}
+
+// The directory the dialogs start on: the working directory. When it has
+// gone (removed, or its drive unmounted), the system no longer gives its
+// path, but the kernel's link to it ("<path> (deleted)") and the shell's PWD
+// still name it: then its nearest parent that is still there, else the home
+// directory.
+QString Start_Directory() {
+  const QString cwd = QDir::currentPath();
+  if (!cwd.isEmpty() && QFileInfo(cwd).isDir()) return QDir::cleanPath(cwd);
+  QStringList names;
+  char link[4096];
+  const ssize_t n = ::readlink("/proc/self/cwd", link, sizeof link - 1);
+  if (n > 0) {
+    QString name = QString::fromLocal8Bit(link, n);
+    const QString deleted = QStringLiteral(" (deleted)");
+    if (name.endsWith(deleted)) name.chop(deleted.size());
+    names << name;
+  }
+  names << qEnvironmentVariable("PWD");
+  for (const QString &name : names) {
+    const QString dir = Nearest_Existing(name);
+    if (!dir.isEmpty()) return dir;
+  }
+  return QDir::homePath();
 }
 
 QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
@@ -200,14 +238,20 @@ File_Name_Dialog::File_Name_Dialog(const File_Dialog_Member &member, QWidget *pa
     Set_Dir_Path(item->data(kPathRole).toString());
   });
   connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+  // Moving through the list with the keys chooses as a click does.
+  connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!File1->selectedItems().isEmpty()) File1_Click();
+  });
   connect(Text1, &QLineEdit::returnPressed, this, [this] { Command_enter_Click(); });
   connect(Command_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
   // The program never changes its working directory, so every dialog starts
-  // on the directory the program was started in.
+  // on the directory the program was started in, or, where that has gone,
+  // on the nearest directory the lists can show.
   Fill_Drives();
-  Set_Dir_Path(QDir::currentPath());
+  if (!Set_Dir_Path(Start_Directory()) && !Set_Dir_Path(QDir::homePath()))
+    Set_Dir_Path(QDir::rootPath());
 }
 
 QString File_Name_Dialog::Text(const char *en, const char *cn) const {
@@ -286,11 +330,14 @@ bool File_Name_Dialog::Set_Dir_Path(const QString &path) {
 
 void File_Name_Dialog::Drive1_Change() {
   const QString root = Drive1->currentData().toString();
+  // Picking the drive that is already chosen changes nothing.
+  if (root == QStorageInfo(dir_path_).rootPath()) return;
   // A drive that cannot be read leaves the lists where they were.
   if (!Set_Dir_Path(root)) Show_Drive_Of(dir_path_);
 }
 
 void File_Name_Dialog::Dir1_Change() {
+  const QSignalBlocker block(File1);
   File1->clear();
   QDir dir(dir_path_);
   dir.setNameFilters({Pattern()});  // without regard to case

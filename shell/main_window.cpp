@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -122,7 +123,8 @@ const char *const kToolbar_Keys[] = {"open", "save", "edit_option", "edit_chann"
 MDImain::MDImain(QWidget *parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("MDImain"));
   g_instance = this;
-  setWindowIcon(Window_Icon());
+  // Every window of the program, dialogs of their own included, shows it.
+  QApplication::setWindowIcon(Window_Icon());
   mdi_area_ = new QMdiArea(this);
   mdi_area_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_area_);
@@ -309,6 +311,23 @@ void MDImain::Fill_Screen_And_Show() {
   move(0, 0);
   resize(screen.width, screen.height);
   show();
+  // A window manager may frame the window only after it is shown; its first
+  // move then brings the fit.
+  fit_frame_pending_ = !Fit_Frame_To_Screen();
+}
+
+bool MDImain::Fit_Frame_To_Screen() {
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame == QSize(0, 0)) return false;
+  const Screen_Px screen = Screen_Size();
+  resize(screen.width - frame.width(), screen.height - frame.height());
+  move(0, 0);
+  return true;
+}
+
+void MDImain::moveEvent(QMoveEvent *event) {
+  QMainWindow::moveEvent(event);
+  if (fit_frame_pending_ && Fit_Frame_To_Screen()) fit_frame_pending_ = false;
 }
 
 void MDImain::Apply_Language_Captions(bool chinese) {

@@ -81,7 +81,8 @@ class MDImain : public QMainWindow, public Status_Panels {
   void Set_Panel_Widths();
   // The English captions, check marks, panel labels and title of start-up.
   void Apply_Startup_Captions();
-  // Width and height of the screen, then shown.
+  // Width and height of the screen, then shown. Where a window manager
+  // draws a frame, the outer size, frame included, is the screen's.
   void Fill_Screen_And_Show();
 
   // --- handlers ---
@@ -109,8 +110,12 @@ class MDImain : public QMainWindow, public Status_Panels {
 
  protected:
   void closeEvent(QCloseEvent *event) override;
+  void moveEvent(QMoveEvent *event) override;
 
  private:
+  // Sizes the window so that its frame fits the screen; false while the
+  // window has no frame yet.
+  bool Fit_Frame_To_Screen();
   void Build_Menus();
   void Build_Toolbar();
   void Build_Status_Bar();
@@ -121,6 +126,7 @@ class MDImain : public QMainWindow, public Status_Panels {
   void Run_Form_Activate(QMdiSubWindow *window);
 
   QMdiArea *mdi_area_ = nullptr;
+  bool fit_frame_pending_ = false;  // the frame is fitted to the screen once it appears
   QToolBar *toolbar_ = nullptr;
   QHash<QString, QAction *> menus_;
   std::array<QLabel *, kPanel_Count> panels_{};

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <random>
 
 #include "image/dat_file.h"
@@ -406,6 +407,76 @@ TEST_F(File_Dialogs, ChineseCaptionsAndMessages) {
   EXPECT_EQ(messages_.shown[0].text, QStringLiteral("保存文件所需要的文件名无效 "));
   EXPECT_EQ(messages_.shown[0].title, QStringLiteral("操作提示"));
   dlg->Command_close_Click();
+}
+
+// The working directory removed (or its stick unmounted) while the program
+// runs: the dialogs start on its nearest parent that is still there, and a
+// Confirm uses the directory the lists show, never the root.
+TEST_F(File_Dialogs, GoneWorkingDirectoryStartsOnItsNearestParent) {
+  QDir d(dir_.path());
+  ASSERT_TRUE(d.mkpath(QStringLiteral("a/b")));
+  QFile f(Path("a/here.dat"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  ASSERT_TRUE(QDir::setCurrent(Path("a/b")));
+  ASSERT_TRUE(d.rmpath(QStringLiteral("a/b")) || !QFileInfo::exists(Path("a/b")));
+  ASSERT_FALSE(QFileInfo::exists(Path("a/b")));
+
+  Shared().Radio_Image = Random_Image(21);
+  for (const File_Dialog_Member *m : {&kForm_save_chann, &kForm_open_adj}) {
+    SCOPED_TRACE(m->name);
+    File_Name_Dialog *dlg = Open(*m);
+    EXPECT_EQ(dlg->Dir_Path(), Path("a"));
+    ASSERT_GT(dlg->Dir1->count(), 0);
+    EXPECT_EQ(dlg->Dir1->currentItem()->data(Qt::UserRole).toString(), Path("a"));
+    if (m == &kForm_save_chann) {
+      ASSERT_EQ(dlg->File1->count(), 1);
+      EXPECT_EQ(dlg->File1->item(0)->text(), QStringLiteral("here.dat"));
+    }
+    const QString name = QString::fromLatin1(m == &kForm_save_chann ? "new.dat" : "new.adj");
+    EXPECT_FALSE(Confirm(dlg, name));
+    EXPECT_EQ(Shared().Dlg_File_Name, Path("a/" + name).toStdString());
+  }
+  EXPECT_TRUE(QFileInfo::exists(Path("a/new.dat")));
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/new.dat")));
+}
+
+TEST_F(File_Dialogs, RepickingTheChosenDriveMovesNothing) {
+  QDir(dir_.path()).mkdir(QStringLiteral("sub"));
+  File_Name_Dialog *dlg = Open(kForm_open_chann);
+  ASSERT_TRUE(dlg->Set_Dir_Path(Path("sub")));
+  const int chosen = dlg->Drive1->currentIndex();
+  ASSERT_GE(chosen, 0);
+  // The user opens the drive list and takes the entry already chosen.
+  dlg->Drive1->showPopup();
+  QTest::keyClick(dlg->Drive1->view(), Qt::Key_Return);
+  emit dlg->Drive1->activated(chosen);  // as a list without a popup reports it
+  EXPECT_EQ(dlg->Drive1->currentIndex(), chosen);
+  EXPECT_EQ(dlg->Dir_Path(), Path("sub"));
+}
+
+TEST_F(File_Dialogs, ArrowKeysInTheFileListFillTheNameBoxAsAClickDoes) {
+  for (const char *n : {"a.dat", "b.dat", "c.dat"}) {
+    QFile f(Path(QString::fromLatin1(n)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  File_Name_Dialog *dlg = Open(kForm_open_chann);
+  ASSERT_EQ(dlg->File1->count(), 3);
+  dlg->File1->setFocus();
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("*.dat"));  // the focus alone chooses nothing
+  dlg->File1->setCurrentRow(0);
+  dlg->File1->clearSelection();
+  QTest::keyClick(dlg->File1, Qt::Key_Down);
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("b.dat"));
+  QTest::keyClick(dlg->File1, Qt::Key_End);
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("c.dat"));
+  QTest::keyClick(dlg->File1, Qt::Key_Up);
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("b.dat"));
+
+  // Moving to another directory refills the list without choosing a name.
+  dlg->Text1->setText(QStringLiteral("typed.dat"));
+  ASSERT_TRUE(dlg->Set_Dir_Path(dir_.path()));
+  EXPECT_EQ(dlg->Text1->text(), QStringLiteral("typed.dat"));
 }
 
 }  // namespace

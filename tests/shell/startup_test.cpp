@@ -31,7 +31,7 @@ TEST_F(Startup, Ends_In_English_With_Defaults_And_The_Channel_Editor) {
                               "Band-B", "", "Band-C", "", "Band-D", "", ""};
   for (int k = 1; k <= 15; ++k) EXPECT_EQ(m.Panel_Text(k), labels[k - 1]) << "panel " << k;
   EXPECT_TRUE(m.isVisible());
-  EXPECT_EQ(m.size(), QSize(1920, 1080));
+  EXPECT_EQ(m.frameGeometry(), QRect(0, 0, 1920, 1080));  // frame included
 
   const Shared_State &s = Shared();
   EXPECT_FALSE(s.Lang_Chinese);
@@ -135,7 +135,7 @@ TEST_F(Startup, Warns_Once_On_A_Screen_Below_1280_By_800) {
       EXPECT_EQ(port_when_warned, 1);
     }
     EXPECT_EQ(Shared().Comm_Port, 7);
-    EXPECT_EQ(main->size(), QSize(c.size.width, c.size.height));
+    EXPECT_EQ(main->frameGeometry().size(), QSize(c.size.width, c.size.height));
     Close_All_Windows();
     main.reset();
   }
