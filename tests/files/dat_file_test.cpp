@@ -2,15 +2,14 @@
 // safe saving.
 #include <gtest/gtest.h>
 
+#include "support/file_test_dir.h"
 #include "support/random_image.h"
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "image/dat_file.h"
 
@@ -28,17 +27,8 @@ bool Same_Data(const Radio_Image_Table &a, const Radio_Image_Table &b) {
   return true;
 }
 
-std::string Read_All(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-void Write_All(const fs::path &p, const std::string &text) {
-  std::ofstream out(p, std::ios::binary);
-  out << text;
-}
+using test::Read_All;
+using test::Write_All;
 
 // The zoned form: every number starts in a 14-character print zone, the line
 // padded to 266 characters.
@@ -58,27 +48,7 @@ std::string Zoned_Text(const Radio_Image_Table &image) {
   return out;
 }
 
-class Dat_File_Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zv_dat_test_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  // Names in the test directory other than the given ones (left-over temporaries).
-  std::vector<std::string> Others(std::initializer_list<std::string> keep) {
-    std::vector<std::string> out;
-    for (auto &e : fs::directory_iterator(dir_)) {
-      std::string n = e.path().filename().string();
-      if (std::find(keep.begin(), keep.end(), n) == keep.end()) out.push_back(n);
-    }
-    return out;
-  }
-  fs::path dir_;
-};
+class Dat_File_Test : public test::File_Test_Dir {};
 
 TEST_F(Dat_File_Test, SavedImageOpensToTheSameRowsAndKeepsColumn16) {
   Radio_Image_Table saved = Random_Image(1);

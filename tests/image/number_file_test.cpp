@@ -10,12 +10,11 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <vector>
 
 #include "image/number_file.h"
+#include "support/file_test_dir.h"
 
 namespace zv {
 namespace {
@@ -95,37 +94,10 @@ TEST(NumberItems, ARangeCheckSeesIndexAndSaturatedValue) {
   EXPECT_EQ(seen, want);
 }
 
-class Number_File_Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zv_numfile_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all);
-    fs::remove_all(dir_);
-  }
-  static std::string Read_All(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  static void Write_All(const fs::path &p, const std::string &text) {
-    std::ofstream out(p, std::ios::binary);
-    out << text;
-  }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> out;
-    for (auto &e : fs::directory_iterator(dir_)) out.push_back(e.path().filename().string());
-    std::sort(out.begin(), out.end());
-    return out;
-  }
-  fs::path dir_;
-};
+class Number_File_Test : public test::File_Test_Dir {};
+
+using test::Read_All;
+using test::Write_All;
 
 TEST_F(Number_File_Test, NamesUpToTheDirectorysLimitSave) {
   // A name of 255 bytes is the longest a directory takes; the temporary file
@@ -136,12 +108,12 @@ TEST_F(Number_File_Test, NamesUpToTheDirectorysLimitSave) {
     const Number_File_Result r = Replace_File((dir_ / name).string(), "1 2 3\r\n");
     ASSERT_TRUE(r.Ok()) << r.reason;
     EXPECT_EQ(Read_All(dir_ / name), "1 2 3\r\n");
-    EXPECT_EQ(Names(), std::vector<std::string>{name});
+    EXPECT_EQ(Others(), std::vector<std::string>{name});
     fs::remove(dir_ / name);
   }
   const Number_File_Result r = Replace_File((dir_ / (std::string(252, 'n') + ".dat")).string(), "1");
   EXPECT_EQ(r.fault, Number_Fault::Cannot_Write);
-  EXPECT_TRUE(Names().empty());
+  EXPECT_TRUE(Others().empty());
 }
 
 TEST_F(Number_File_Test, ReaderRefusesAFarTooLargeFileUnread) {
@@ -218,7 +190,7 @@ TEST_F(Number_File_Test, WritableFileInALockedDirectoryIsWrittenInPlace) {
   EXPECT_EQ(after.st_ino, before.st_ino);
   EXPECT_EQ(after.st_mode, before.st_mode);
   EXPECT_EQ(Read_All(dir_ / "locked.dat"), "protected");
-  EXPECT_EQ(Names(), (std::vector<std::string>{"locked.dat", "radio.dat"}));
+  EXPECT_EQ(Others(), (std::vector<std::string>{"locked.dat", "radio.dat"}));
 }
 
 }  // namespace
