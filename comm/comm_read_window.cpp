@@ -26,23 +26,17 @@ Form_Comm_Read::Form_Comm_Read(QWidget *parent)
   Command_read->setObjectName(QStringLiteral("Command_read"));
   connect(Command_read, &QPushButton::clicked, this, [this] { Command_read_Click(); });
 
-  Exchange_Steps &steps = Engine().Steps;
+  Exchange_Steps &steps = Panel().Steps();
   steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
   steps.Show_Progress = [this](int n) { Show_Progress(n); };
   steps.Completed = [this] { Completed(); };
-  steps.Failure_Report = [this] { Failure_Report(); };
 }
 
-void Form_Comm_Read::Command_read_Click() {
-  if (Refuse_While_Busy()) return;
-  const QPointer<Whole_Radio_Window> self(this);
-  const bool started = Engine().Begin_Read();  // may show the port-open message
-  if (started && Stands(self)) Show_Connecting();
-}
+void Form_Comm_Read::Command_read_Click() { Panel().Start_Read(); }
 
 void Form_Comm_Read::Show_Progress(int n) {
   const int total = Engine().Params.Read_Last + 1;
-  Show_Step(n, total, Text("Reading ", "正在读取 ") + QString::number(n) + Text(" Data Block", " 数据块"));
+  Panel().Show_Step(n, total, Text("Reading ", "正在读取 ") + QString::number(n) + Text(" Data Block", " 数据块"));
 }
 
 void Form_Comm_Read::Store_Read_Frames() {
@@ -51,16 +45,9 @@ void Form_Comm_Read::Store_Read_Frames() {
 }
 
 void Form_Comm_Read::Completed() {
-  if (!Message(Text("Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"),
-               Text("Operate prompt", "操作提示")))
+  if (!Panel().Message(Lang_Pair{"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"}))
     return;
   Label_tr_count->setText(Text("Read Data is Ok ！", "数据读出正常 ！"));
-}
-
-void Form_Comm_Read::Failure_Report() {
-  if (!Show_Failure_Message()) return;
-  ProgressBar1->setValue(0);
-  Label_tr_count->setText(Text("Communication fault.", "与对讲机通讯故障 ！"));
 }
 
 }  // namespace zv

@@ -23,7 +23,6 @@ class Form_Comm_Read : public Whole_Radio_Window {
  private:
   void Show_Progress(int n);
   void Completed();
-  void Failure_Report();
 };
 
 }  // namespace zv

@@ -24,30 +24,28 @@ Form_Comm_Write::Form_Comm_Write(QWidget *parent)
   Command_Write->setObjectName(QStringLiteral("Command_Write"));
   connect(Command_Write, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
 
-  Exchange_Steps &steps = Engine().Steps;
+  Exchange_Steps &steps = Panel().Steps();
   steps.Show_Progress = [this](int n) { Show_Progress(n); };
   steps.Completed = [this] { Completed(); };
   steps.Failure_Report = [this] { Failure_Report(); };
 }
 
 void Form_Comm_Write::Command_Write_Click() {
-  if (Refuse_While_Busy()) return;
-  Shared_State &s = Shared();
-  Init_Tone5_Tables(s.Tone5, s.Radio_Image);
-  const QPointer<Whole_Radio_Window> self(this);
-  const bool started = Engine().Begin_Write();  // may show the port-open message
-  if (started && Stands(self)) Show_Connecting();
+  // The tone tables are rebuilt before the port is tried, and not while
+  // busy.
+  Panel().Start_Write([] {
+    Shared_State &s = Shared();
+    Init_Tone5_Tables(s.Tone5, s.Radio_Image);
+  });
 }
 
 void Form_Comm_Write::Show_Progress(int n) {
-  Show_Step(n, Engine().Params.Write_Blocks,
-            Text("Writing  ", "正在写入  ") + QString::number(n) + Text("  Data Block", "  数据块"));
+  Panel().Show_Step(n, Engine().Params.Write_Blocks,
+                    Text("Writing  ", "正在写入  ") + QString::number(n) + Text("  Data Block", "  数据块"));
 }
 
 void Form_Comm_Write::Completed() {
-  if (!Message(Text("Complete Written the data to transceiver.", "向对讲机写入数据完毕 ！"),
-               Text("Operate prompt", "操作提示")))
-    return;
+  if (!Panel().Message(Lang_Pair{"Complete Written the data to transceiver.", "向对讲机写入数据完毕 ！"})) return;
   Label_tr_count->setText(Text("Data Writed ！", "参数写入完毕 ！"));
 }
 
@@ -56,7 +54,7 @@ void Form_Comm_Write::Failure_Report() {
   ProgressBar1->setValue(0);
   ProgressBar1->hide();
   Label_tr_count->setText(QString());
-  if (!Show_Failure_Message()) return;
+  if (!Panel().Show_Failure_Message()) return;
   Label_tr_count->setText(Text("Communication fault.", "与对讲机通讯故障 ！"));
 }
 
