@@ -5,6 +5,7 @@
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
+#include "editors/channels/chann_window.h"
 #include "editors/options/option_window.h"
 #include "shell/about_box.h"
 #include "shell/file_dialogs.h"
@@ -18,6 +19,13 @@ namespace {
 
 Window_Factory Child_Placeholder(const QString &name) {
   return [name](MDImain &main) { return Open_Placeholder_Child(main, name); };
+}
+
+QWidget *Open_frm_chann(MDImain &main) {
+  auto *form = new frm_chann;
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Sizing());
+  return window;
 }
 
 QWidget *Open_Form_setup(MDImain &main) {
@@ -58,7 +66,7 @@ QWidget *Open_frmAbout(MDImain &main) {
 
 void Register_Windows(Window_Registry &registry) {
   // Editors.
-  registry.Register(win::frm_chann, Child_Placeholder(win::frm_chann));
+  registry.Register(win::frm_chann, &Open_frm_chann);
   registry.Register(win::frm_FM, Child_Placeholder(win::frm_FM));
   registry.Register(win::frm_option, &Open_frm_option);
   registry.Register(win::frm_dtmf, Child_Placeholder(win::frm_dtmf));

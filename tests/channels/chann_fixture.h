@@ -1,0 +1,149 @@
+// The channel editor after start-up, driven through its real widgets: clicks
+// on grid cells, keys typed into the open editor, and a small script of
+// such steps for the case tables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTest>
+#include <array>
+#include <string>
+
+#include "editors/channels/chann_window.h"
+#include "image/shared_state.h"
+#include "platform/flex_grid.h"
+#include "platform/list_combo.h"
+#include "shell/window_registry.h"
+#include "shell/shell_fixture.h"
+
+namespace zv::test {
+
+using Line_Bytes = std::array<int, 16>;
+
+class Chann_Test : public Main_Window_Test {
+ protected:
+  frm_chann &Open_Started() {
+    Start();
+    messages.shown.clear();
+    return *Form();
+  }
+  frm_chann *Form() const { return main->Windows().Form_As<frm_chann>(win::frm_chann); }
+  Flex_Grid &Grid() const { return *Form()->MSF_Chann; }
+
+  // Brings a cell into view if it is not, then clicks its centre.
+  void Click(int row, int col) {
+    Flex_Grid &g = Grid();
+    const int h = g.RowHeight(0) / kTwipsPerPixel;
+    const int shown = (g.viewport()->height() - h) / h;
+    QScrollBar *v = g.verticalScrollBar();
+    if (row < 1 + v->value() || row >= 1 + v->value() + shown) v->setValue(row - 1);
+    QScrollBar *hs = g.horizontalScrollBar();
+    auto x_of = [&](int c) {
+      int x = 0;
+      for (int k = hs->value(); k < c; ++k) x += g.ColWidth(k) / kTwipsPerPixel;
+      return x;
+    };
+    if (col < hs->value() || x_of(col) + g.ColWidth(col) / kTwipsPerPixel > g.viewport()->width())
+      hs->setValue(std::min(col, hs->maximum()));
+    const QPoint at(x_of(col) + g.ColWidth(col) / kTwipsPerPixel / 2,
+                    h + (row - 1 - v->value()) * h + h / 2);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, at);
+  }
+
+  // The editor that is shown (the text box also when hidden by Enter).
+  QWidget *Editor() const {
+    frm_chann *f = Form();
+    if (f->Combo_tone->isVisible()) return f->Combo_tone;
+    if (f->Combo_edit->isVisible()) return f->Combo_edit;
+    return f->Text_Edit;
+  }
+
+  // Steps, separated by ";":
+  //   c R C    click cell (R, C)
+  //   t TEXT   select what the editor holds and type TEXT ("t" alone: empty it)
+  //   a TEXT   type TEXT without selecting
+  //   e        Enter in the editor
+  //   k N      choose list item N with the arrow keys
+  //   s        scroll the grid one row down
+  //   d / u    arrow key down / up in the grid
+  void Run(const std::string &script) {
+    size_t at = 0;
+    while (at <= script.size()) {
+      size_t end = script.find(';', at);
+      if (end == std::string::npos) end = script.size();
+      std::string step = script.substr(at, end - at);
+      at = end + 1;
+      while (!step.empty() && step.front() == ' ') step.erase(0, 1);
+      if (step.empty()) continue;
+      const char op = step[0];
+      const std::string arg = step.size() > 2 ? step.substr(2) : "";
+      QWidget *ed = Editor();
+      switch (op) {
+        case 'c': {
+          int r = 0, c = 0;
+          sscanf(arg.c_str(), "%d %d", &r, &c);
+          Click(r, c);
+          break;
+        }
+        case 't':
+          QTest::keyClick(ed, Qt::Key_A, Qt::ControlModifier);
+          QTest::keyClick(ed, Qt::Key_Delete);
+          [[fallthrough]];
+        case 'a': QTest::keyClicks(ed, QString::fromStdString(arg)); break;
+        case 'e': QTest::keyClick(ed, Qt::Key_Return); break;
+        case 'k': {
+          auto *combo = qobject_cast<QComboBox *>(ed);
+          ASSERT_NE(combo, nullptr) << "no list open for " << step;
+          const int n = std::stoi(arg);
+          {
+            const QSignalBlocker quiet(combo);
+            combo->setCurrentIndex(n - 1);
+          }
+          QTest::keyClick(combo, Qt::Key_Down);
+          break;
+        }
+        case 's': Grid().verticalScrollBar()->setValue(Grid().verticalScrollBar()->value() + 1); break;
+        case 'd': QTest::keyClick(&Grid(), Qt::Key_Down); break;
+        case 'u': QTest::keyClick(&Grid(), Qt::Key_Up); break;
+        default: ADD_FAILURE() << "unknown step " << step;
+      }
+    }
+  }
+
+  QString Cell(int row, int col) const { return Grid().TextMatrix(row, col); }
+  // Columns 1..15 of a row joined by "|".
+  std::string Row_Text(int row) const {
+    QStringList cells;
+    for (int c = 1; c < 16; ++c) cells << Cell(row, c);
+    return cells.join('|').toStdString();
+  }
+  static Line_Bytes Line(int line) {
+    Line_Bytes b;
+    for (int c = 0; c < 16; ++c) b[c] = Shared().Radio_Image(line, c);
+    return b;
+  }
+  static void Set_Line(int line, const Line_Bytes &b) {
+    for (int c = 0; c < 16; ++c) Shared().Radio_Image(line, c) = static_cast<uint8_t>(b[c]);
+  }
+  std::string Messages_Text() const {
+    std::string out;
+    for (const auto &m : messages.shown) out += (out.empty() ? "" : " / ") + m.text.toStdString();
+    return out;
+  }
+  // The refresh the window runs on activation.
+  void Activate() { Form()->Form_Activate(); }
+};
+
+inline Line_Bytes Filled(int v) {
+  Line_Bytes b;
+  b.fill(v);
+  return b;
+}
+
+}  // namespace zv::test
