@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QStringList>
@@ -138,6 +140,10 @@ class Chann_Test : public Main_Window_Test {
   }
   // The refresh the window runs on activation.
   void Activate() { Form()->Form_Activate(); }
+  // Makes the channel window the active child window, as a click into it does.
+  void Activate_Channel_Window() {
+    main->Mdi_Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(main->Windows().Window(win::frm_chann)));
+  }
 };
 
 inline Line_Bytes Filled(int v) {
