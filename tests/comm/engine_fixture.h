@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -17,18 +16,10 @@
 #include "image/shared_state.h"
 #include "platform/message_box.h"
 #include "platform/virtual_platform.h"
+#include "tests/support/panel_recorder.h"
 #include "tests/sim/radio_sim.h"
 
 namespace zv::test {
-
-struct Panel_Recorder : Status_Panels {
-  void Set_Panel_Text(int panel, const QString &text) override {
-    text_of[panel] = text.toStdString();
-    log.push_back({panel, text.toStdString()});
-  }
-  std::map<int, std::string> text_of;
-  std::vector<std::pair<int, std::string>> log;
-};
 
 // A peer that answers the opening command with fixed bytes, all arriving at
 // once shortly after the last byte, and stays silent otherwise.

@@ -2,6 +2,7 @@
 // identification cycle, the channel editor's two areas, the alignment editor
 // and the password dialog.
 #include "tests/comm/engine_fixture.h"
+#include "tests/support/injecting_peer.h"
 
 namespace zv::test {
 namespace {
@@ -279,24 +280,6 @@ TEST_F(Dialog_Test, Silent_Radio_Fails_Once_After_The_Pause_Without_E) {
   EXPECT_EQ(Message_Texts(), (std::vector<std::string>{"Fail connect with transceiver."}));
   EXPECT_EQ(Sent(), Handshake());
 }
-
-// Passes bytes on to the radio and answers the n-th byte received itself.
-class Injecting_Peer : public Serial_Peer {
- public:
-  Injecting_Peer(Serial_Peer &inner, int at_byte, uint8_t value) : inner_(inner), at_(at_byte), value_(value) {}
-  std::vector<Timed_Byte> Receive(uint8_t byte, double now_ms) override {
-    std::vector<Timed_Byte> out = inner_.Receive(byte, now_ms);
-    if (++count_ == at_) out.push_back({now_ms + 1, value_});
-    return out;
-  }
-  void Line_Opened(double t) override { inner_.Line_Opened(t); }
-  void Line_Closed(double t) override { inner_.Line_Closed(t); }
-
- private:
-  Serial_Peer &inner_;
-  int at_, count_ = 0;
-  uint8_t value_;
-};
 
 TEST_F(Dialog_Test, A_Byte_Before_The_Block_Has_Gone_Out_Is_No_Answer_To_It) {
   // A stray 06 arrives while the 20-byte password frame is still going out

@@ -36,6 +36,48 @@ INSTANTIATE_TEST_SUITE_P(Frames_And_Waits, Read_Trace_Test,
                                            Read_Case{"first1_ack", 1, 4000}, Read_Case{"first1_noack", 1, kNo_Wait}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// One row per window's read preset, stored by the variant's own store (the
+// window's Store_Read_Frames left empty): the wire trace, the progress
+// numbers and the image lines that the read fills.
+struct Read_Window_Case {
+  const char *name;
+  Exchange_Params params;
+  int base;
+  int read_last;
+  int first_line, last_line;  // lines the read stores; every other line keeps its content
+};
+void PrintTo(const Read_Window_Case &c, std::ostream *os) { *os << c.name; }
+
+class Read_Window_Test : public Engine_Test, public ::testing::WithParamInterface<Read_Window_Case> {};
+
+TEST_P(Read_Window_Test, Sends_The_Windows_Requests_And_Stores_Its_Lines) {
+  const Read_Window_Case &r = GetParam();
+  Shared().Radio_Image.Fill(0, 1024, 0, 16, 0xEE);
+  std::vector<int> progress;
+  Exchange_Steps steps;
+  steps.Show_Progress = [&](int n) { progress.push_back(n); };
+  Make(r.params, steps).Begin_Read();
+  ASSERT_TRUE(Run_To_End(600000));
+  EXPECT_EQ(completed, 1);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Sent(), Read_Trace(r.base, r.read_last, r.params.First_Frame_No, r.params.Pass_Wait != kNo_Wait));
+  for (int line = 0; line < 1024; ++line)
+    for (int c = 0; c < 16; ++c) {
+      const bool stored = line >= r.first_line && line <= r.last_line;
+      ASSERT_EQ(Shared().Radio_Image(line, c), stored ? sim.Peek(line * 16 + c) : 0xEE) << line << "," << c;
+    }
+  // After each request but the first: the frame just stored.
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.front(), r.params.First_Frame_No);
+  EXPECT_EQ(progress.back(), r.read_last);
+  EXPECT_EQ(static_cast<int>(progress.size()), r.read_last - r.params.First_Frame_No + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Read_Window_Test,
+                         ::testing::Values(Read_Window_Case{"options", presets::Options(), 0x0E00, 8, 224, 255},
+                                           Read_Window_Case{"tone5", presets::Tone5(), 0x2400, 8, 576, 607}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(Engine_Test, Whole_Read_Asks_For_Block_Zero_Twice_And_Keeps_Lines_0_To_787) {
   Shared().Radio_Image.Fill(0, 1024, 0, 16, 0xEE);
   std::vector<int> progress;

@@ -21,6 +21,7 @@
 #include "platform/twips.h"
 #include "platform/virtual_platform.h"
 #include "tests/sim/radio_sim.h"
+#include "tests/support/window_exchange.h"
 
 namespace zv {
 namespace {
@@ -56,38 +57,16 @@ Bytes Whole_Write_Trace(const Radio_Image_Table &image) {
   return v;
 }
 
-struct Step {
-  std::string label;
-  int bar;
-  bool bar_visible;
-};
-
-class Comm_Windows : public ::testing::Test {
+class Comm_Windows : public test::Window_Exchange_Test {
  protected:
   void SetUp() override {
-    Set_Platform(&vp);
-    Set_Message_Service(&messages);
-    Shared() = Shared_State{};
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    vp.Attach(1, &sim);
+    Window_Exchange_Test::SetUp();
     std::mt19937 rng(11);
     for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng()));
     sim.Set_Passwords("123456", "SUPER9");
     for (int r = 0; r < kImageLines; ++r)
       for (int c = 0; c < 17; ++c) Shared().Radio_Image(r, c) = static_cast<uint8_t>(rng());
     image_before = Shared().Radio_Image;
-    messages.on_show = [this](const Message_Record &) {
-      if (window) label_at_message.push_back(Label());
-    };
-    vp.After_Event = [this] { Record_Step(); };
-  }
-  void TearDown() override {
-    vp.After_Event = nullptr;
-    delete window.data();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Set_Message_Service(nullptr);
-    Set_Platform(nullptr);
   }
 
   template <class W>
@@ -96,31 +75,8 @@ class Comm_Windows : public ::testing::Test {
     w->Form_Load(nullptr, 19200, 12000);
     w->Text_PassWord->setText(QStringLiteral("123456"));
     window = w;
+    Watch(w);
     return w;
-  }
-  std::string Label() const { return window ? window->Label_tr_count->text().toStdString() : ""; }
-  void Record_Step() {
-    if (!window) return;
-    Step s{Label(), window->ProgressBar1->value(), window->ProgressBar1->isVisible()};
-    if (steps.empty() || steps.back().label != s.label || steps.back().bar != s.bar ||
-        steps.back().bar_visible != s.bar_visible)
-      steps.push_back(s);
-  }
-  // Runs until the window's exchange has ended and nothing of it is pending.
-  bool Run_To_End(double limit_ms = 200000) {
-    return vp.Run_Until(
-        [&] {
-          if (!window) return true;
-          Exchange_Engine &e = window->Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
-  }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (const Message_Record &m : messages.shown) out.push_back(m.text.toStdString());
-    return out;
   }
   // Lines 0-1024 hold the radio's memory in lines first..last and what they
   // held before everywhere else, column 16 included.
@@ -133,13 +89,8 @@ class Comm_Windows : public ::testing::Test {
       }
   }
 
-  Virtual_Platform vp;
-  sim::Radio_Sim sim;
-  Message_Recorder messages;
   QPointer<Whole_Radio_Window> window;
   Radio_Image_Table image_before;
-  std::vector<Step> steps;
-  std::vector<std::string> label_at_message;
 };
 
 TEST_F(Comm_Windows, WholeReadSendsTheProtocolAndStoresLines0To787Only) {
