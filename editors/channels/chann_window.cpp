@@ -3,10 +3,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <cmath>
 
+#include "comm/exchange_presets.h"
 #include "image/channel_defaults.h"
 #include "image/shared_state.h"
 #include "image/tone_list.h"
@@ -35,10 +39,23 @@ constexpr double kButtonLeft = 240, kButtonStep = 1400, kButtonWidth = 1215, kBu
 
 QString Q(const std::string &s) { return QString::fromStdString(s); }
 
+Exchange_Panel_Setup Channel_Panel_Setup() {
+  Exchange_Panel_Setup setup;
+  setup.initial_password = "407193";
+  setup.busy_closing = Busy_Closing::Warn;
+  return setup;
+}
+
 }  // namespace
 
-frm_chann::frm_chann(QWidget *parent) : QWidget(parent) {
+frm_chann::frm_chann(QWidget *parent)
+    : QWidget(parent), panel_(this, presets::Channels(), Channel_Panel_Setup()) {
   setAttribute(Qt::WA_DeleteOnClose);
+  ProgressBar1 = panel_.ProgressBar1;
+  Label_tr_count = panel_.Label_tr_count;
+  Text_PassWord = panel_.Text_PassWord;
+  Label_PassWord = new QLabel(this);
+  Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
   MSF_Chann = new Flex_Grid(this);
   MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
   Text_Edit = new QLineEdit(this);
@@ -94,6 +111,14 @@ frm_chann::frm_chann(QWidget *parent) : QWidget(parent) {
   connect(Command_open, &QPushButton::clicked, this, [this] { Command_open_Click(); });
   connect(Command_save, &QPushButton::clicked, this, [this] { Command_save_Click(); });
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
+  connect(Command_read, &QPushButton::clicked, this, [this] { Command_read_Click(); });
+  connect(Command_Write, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
+
+  Exchange_Steps &steps = panel_.Steps();
+  steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
+  steps.Show_Progress = [this](int n) { Show_Progress(n); };
+  steps.Completed = [this] { Completed(); };
+  steps.Failure_Report = {};  // the engine's own: its message and status panel 2
 }
 
 frm_chann::~frm_chann() = default;
@@ -124,6 +149,7 @@ void frm_chann::Form_Load(QWidget *window, const Main_Sizing &main) {
   Command_save->setText(Text("Save", "保 存"));
   Command_open->setText(Text("Open", "打 开"));
   Command_close->setText(Text("Close", "关 闭"));
+  Label_PassWord->setText(Text("PassWord", "读写密码"));
 
   // The window is 14500 x 9500 twips on a main window as large as the
   // screen, proportionally smaller on a smaller one.
@@ -142,6 +168,10 @@ void frm_chann::Form_Load(QWidget *window, const Main_Sizing &main) {
                                   Command_save, Command_open,  Command_close};
   for (int i = 0; i < 7; ++i)
     Place(buttons[i], kButtonLeft + i * kButtonStep, height - 1500, kButtonWidth, kButtonHeight);
+  Place(Label_PassWord, kButtonLeft + 7 * kButtonStep, height - 1500 + 120, 900, 255);
+  Place(Text_PassWord, kButtonLeft + 7 * kButtonStep + 960, height - 1500 + 60, 1500, 315);
+  Place(ProgressBar1, kButtonLeft, height - 1500 - 800, 6000, 300);
+  Place(Label_tr_count, kButtonLeft + 6200, height - 1500 - 800, 5000, 300);
   Text_Edit->hide();
 
   // 200 channel rows; the spare row after them is not shown, so nothing here
@@ -149,6 +179,9 @@ void frm_chann::Form_Load(QWidget *window, const Main_Sizing &main) {
   const int count = Shared().Chan_Count;
   if (!MSF_Chann->Set_Rows(count + 1) || !MSF_Chann->Set_Col(0)) return;
   for (int r = 1; r <= count; ++r) MSF_Chann->Set_TextMatrix(r, 0, QString::number(r - 1));
+  ProgressBar1->setValue(0);
+  ProgressBar1->hide();
+  Label_tr_count->clear();
   for (int r = 1; r <= count; ++r) Chann_Show(r);
 }
 
@@ -157,7 +190,7 @@ void frm_chann::Form_Activate() { Refresh(); }
 void frm_chann::Refresh() {
   if (refreshing_ || committing_) return;
   refreshing_ = true;
-  const Window_Alive alive = guard_.Alive();
+  const Window_Alive alive = panel_.Alive();
   const int count = Shared().Chan_Count;
   // Moving the current cell commits an open editor into its cell first.
   bool ok = MSF_Chann->Set_Rows(count + 1) && MSF_Chann->Set_Col(0);
@@ -302,7 +335,7 @@ void frm_chann::MSF_Chann_LeaveCell() {
   Put_Row(r, cells);
   Hide_Editors();
   if (res.focus_grid) MSF_Chann->setFocus();
-  const Window_Alive alive = guard_.Alive();
+  const Window_Alive alive = panel_.Alive();
   switch (res.message) {
     case chan::Cell_Message::None: break;
     case chan::Cell_Message::Rx_Out_Of_Range:
@@ -371,16 +404,19 @@ void frm_chann::Text_Edit_Enter() {
   Begin_Cell_Edit();
 }
 
-bool frm_chann::Refuse_While_Busy(const char *, const char *) { return false; }
-
 void frm_chann::Command_def_Click() {
   Load_Channel_Defaults(Shared().Radio_Image);
   Refresh();
 }
 
 void frm_chann::Command_Clear_Click() {
-  if (Refuse_While_Busy("Read-write operating，don't clear operate .,", "正在进行读写操作,请勿进行清除操作 ！,"))
+  if (panel_.Busy()) {
+    panel_.Message(Lang_Pair{"Read-write operating，don't clear operate .,", "正在进行读写操作,请勿进行清除操作 ！,"});
     return;
+  }
+  ProgressBar1->setValue(0);
+  Label_tr_count->clear();
+  ProgressBar1->hide();
   for (int r = 1; r <= Shared().Chan_Count; ++r) {
     MSF_Chann->Set_TextMatrix(r, chan::kColRxFreq, QString());
     MSF_Chann->Set_TextMatrix(r, chan::kColTxFreq, QString());
@@ -390,28 +426,101 @@ void frm_chann::Command_Clear_Click() {
 }
 
 void frm_chann::Command_open_Click() {
-  if (Refuse_While_Busy("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！")) return;
+  if (panel_.Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
 }
 
 void frm_chann::Command_save_Click() {
-  if (Refuse_While_Busy("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！")) return;
+  if (panel_.Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
 }
 
 void frm_chann::Command_close_Click() {
-  if (Refuse_While_Busy("Read-write operating，don't close the window. ,", "正在进行读写操作,请勿关窗口 ！,"))
-    return;
-  if (window_) window_->close();
+  if (panel_.Close_Button_Refuses()) return;
+  panel_.Close_Window();
   if (MDImain *main = MDImain::Instance()) {
     main->Windows().Close(win::Form_open_chann);
     main->Windows().Close(win::Form_save_chann);
   }
 }
 
-void frm_chann::closeEvent(QCloseEvent *event) {
-  guard_.Mark_Closed();
-  event->accept();
+void frm_chann::closeEvent(QCloseEvent *event) { panel_.Close_Event(event); }
+
+void frm_chann::Command_read_Click() {
+  if (panel_.Start_Read()) Engine().Name_Phase = false;
+}
+
+void frm_chann::Command_Write_Click() {
+  if (panel_.Start_Write()) Engine().Name_Phase = false;
+}
+
+void frm_chann::Store_Read_Frames() {
+  Exchange_Engine &e = Engine();
+  const int count = Shared().Chan_Count;
+  // Record frames 1-50 and name frames 2-51; the 51st block of each area
+  // (0x0C80, 0x1C80) is received and dropped.
+  e.Store_Frames(e.Rx_Frames, 1, count / 4, map::kChanRecordLine);
+  e.Store_Frames(e.Rx_Name_Frames, 2, count / 4 + 1, map::kChanNameLine);
+  for (int r = 1; r <= count; ++r) Chann_Show(r);
+  Show_Read_Names();
+}
+
+void frm_chann::Show_Read_Names() {
+  const Exchange_Engine &e = Engine();
+  const int count = Shared().Chan_Count;
+  const int last = e.Params.Read_Last + 1;
+  for (int i = 2; i <= last && i < static_cast<int>(e.Rx_Name_Frames.size()); ++i) {
+    const auto &frame = e.Rx_Name_Frames[static_cast<size_t>(i)];
+    const int a = frame[2] - 0x10;
+    if (a < 0 || a > 31) break;
+    const int r = static_cast<int>(std::nearbyint(16.0 * a + frame[3] / 16.0 + 1));
+    if (r <= count) Show_Raw_Name(i, r, 0);
+    if (i < last)
+      for (int k = 1; k <= 3 && r + k <= count; ++k) Show_Raw_Name(i, r + k, 16 * k);
+  }
+}
+
+void frm_chann::Show_Raw_Name(int frame, int row, int offset) {
+  const auto &f = Engine().Rx_Name_Frames[static_cast<size_t>(frame)];
+  QString name;
+  if (f[static_cast<size_t>(offset + 5)] != 0xFF) {
+    for (int k = 0; k < 8; ++k) {
+      const int v = f[static_cast<size_t>(offset + 5 + k)];
+      if (v <= 9) {
+        name += QChar('0' + v);
+      } else if (v >= 17 && v <= 37) {
+        name += QChar(v + 48);
+      } else if (v >= 48 && v <= 250) {
+        name += QChar::fromLatin1(static_cast<char>(v));
+      } else if (v == 251) {
+        name += QLatin1Char('+');
+      } else if (v == 253) {
+        name += QLatin1Char('-');
+      }
+    }
+  }
+  MSF_Chann->Set_TextMatrix(row, chan::kColName, name);
+}
+
+void frm_chann::Show_Progress(int n) {
+  if (Engine().Write_Mode) {
+    panel_.Show_Step(n, Engine().Params.Write_Blocks,
+                     Text("Writeing  ", "正在写入  ") + QString::number(n - 1) + Text("  Channel", "  信道"));
+  } else {
+    panel_.Show_Step(n, Engine().Params.Read_Last + 1,
+                     Text("Reading ", "正在读取 ") + QString::number(n) + Text(" Data Block", " 数据块"));
+  }
+}
+
+void frm_chann::Completed() {
+  if (Engine().Write_Mode) {
+    if (!panel_.Message(Lang_Pair{"Complete writing the data to transceiver.", "向对讲机写入数据完毕 ！"})) return;
+    Label_tr_count->setText(Text("Channel Data Writed ！", "信道数据写入完毕 ！"));
+  } else {
+    if (!panel_.Message(Lang_Pair{"Complete reading data from the transceiver.", "从对讲机中读取数据完毕 ！"}))
+      return;
+    Label_tr_count->setText(Text("Read Channel Data is Ok ！", "信道数据读出正常 ！"));
+  }
 }
 
 }  // namespace zv

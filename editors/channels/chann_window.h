@@ -15,13 +15,15 @@
 #include <QString>
 #include <QWidget>
 
+#include "comm/exchange_panel.h"
 #include "image/channel_record.h"
 #include "platform/twips.h"
-#include "platform/window_guard.h"
 #include "shell/activated_form.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace zv {
@@ -47,6 +49,18 @@ class frm_chann : public QWidget, public Activated_Form {
   void Command_open_Click();
   void Command_save_Click();
   void Command_close_Click();
+  void Command_read_Click();
+  void Command_Write_Click();
+
+  // The exchange's own steps.
+  void Store_Read_Frames();
+  void Show_Read_Names();
+  void Show_Raw_Name(int frame, int row, int offset);
+  void Show_Progress(int n);
+  void Completed();
+
+  Exchange_Engine &Engine() { return panel_.Engine(); }
+  bool Busy() const { return panel_.Busy(); }
 
   // Display of one grid row (1..Chan_Count) from the image.
   void Chann_Show(int row);
@@ -68,6 +82,10 @@ class frm_chann : public QWidget, public Activated_Form {
   QPushButton *Command_save = nullptr;
   QPushButton *Command_open = nullptr;
   QPushButton *Command_close = nullptr;
+  QLabel *Label_PassWord = nullptr;
+  QProgressBar *ProgressBar1 = nullptr;
+  QLabel *Label_tr_count = nullptr;
+  QLineEdit *Text_PassWord = nullptr;
 
   // The cell an editor is open on (row 0: none).
   int Edit_Row = 0;
@@ -89,14 +107,12 @@ class frm_chann : public QWidget, public Activated_Form {
   void Combo_Enter();
   void Text_Edit_Enter();
   void Hide_Editors();
-  // Whether the exchange of this window runs; refuses with text when it does.
-  bool Refuse_While_Busy(const char *en, const char *cn);
 
   chan::Row_Cells Row_Cells_Of(int row) const;
   void Put_Row(int row, const chan::Row_Cells &cells);
   QString Text(const char *en, const char *cn) const;
 
-  Window_Guard guard_{this};
+  Exchange_Panel panel_;
   QPointer<QWidget> window_;
   Editor editor_ = Editor::None;
   QString opened_text_;  // the cell's text when the open editor was placed
