@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "comm/exchange_panel.h"
+#include "comm/exchange_presets.h"
 #include "image/shared_state.h"
 #include "image/signal_defaults.h"
 #include "image/tone2_area.h"
@@ -46,9 +48,18 @@ QStringList Number_Items(int first, int last, int step) {
   return items;
 }
 
+Exchange_Panel_Setup Panel_Setup() {
+  Exchange_Panel_Setup setup;
+  setup.initial_password = "";
+  setup.close_button_text = kBusy_Text;
+  setup.busy_closing = Busy_Closing::Silent;
+  return setup;
+}
+
 }  // namespace
 
-frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
+frm_2tone::frm_2tone(QWidget *parent)
+    : QWidget(parent), panel_(std::make_unique<Exchange_Panel>(this, presets::Tone2(), Panel_Setup())) {
   setAttribute(Qt::WA_DeleteOnClose);
   TabStrip1 = new Tab_Strip(this);
 
@@ -84,12 +95,9 @@ frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
   Command_save = new QPushButton(this);
   Command_close = new QPushButton(this);
   Label_PassWord = new QLabel(QStringLiteral("读写密码"), this);
-  Text_PassWord = new QLineEdit(this);
-  Text_PassWord->setEchoMode(QLineEdit::Password);
-  ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setTextVisible(false);
-  Label_tr_count = new QLabel(this);
+  Text_PassWord = panel_->Text_PassWord;
+  ProgressBar1 = panel_->ProgressBar1;
+  Label_tr_count = panel_->Label_tr_count;
 
   Text_Encode->hide();
   Combo_Decode->hide();
@@ -107,7 +115,7 @@ frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
       {Text_A, "Text_A"}, {Text_B, "Text_B"}, {Text_C, "Text_C"}, {Text_D, "Text_D"},
       {Command_read, "Command_read"}, {Command_Write, "Command_Write"}, {Command_def, "Command_def"},
       {Command_open, "Command_open"}, {Command_save, "Command_save"}, {Command_close, "Command_close"},
-      {Text_PassWord, "Text_PassWord"}, {ProgressBar1, "ProgressBar1"}, {Label_tr_count, "Label_tr_count"}};
+      {Label_PassWord, "Label_PassWord"}};
   for (const auto &n : names) n.first->setObjectName(QString::fromLatin1(n.second));
 
   // Typed tones: digits and the point, no Backspace, at most 7 characters.
@@ -122,7 +130,7 @@ frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
   encode_rule.on_enter = [] {};  // Enter passes and does nothing
   Key_Filter::Install(Text_Encode, encode_rule);
 
-  focus_ = new Focus_Check(this, guard_.Alive());
+  focus_ = new Focus_Check(this, panel_->Alive());
   for (int s = 0; s < tone2::kSlots; ++s) {
     QLineEdit *box = Tone_Box(s);
     Key_Filter::Install(box, tone_rule);
@@ -144,6 +152,12 @@ frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
   MSF_Decode->On_Click = [this] { MSF_Decode_Click(); };
   MSF_Decode->On_LeaveCell = [this] { MSF_Decode_LeaveCell(); };
   MSF_Decode->On_DblClick = [this] { MSF_Decode_DblClick(); };
+  Exchange_Steps &steps = panel_->Steps();
+  steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
+  steps.Show_Progress = [this](int n) { Show_Progress(n); };
+  steps.Completed = [this] { Completed(); };
+  connect(Command_read, &QPushButton::clicked, this, [this] { Command_read_Click(); });
+  connect(Command_Write, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
   connect(Command_def, &QPushButton::clicked, this, [this] { Command_def_Click(); });
   connect(Command_open, &QPushButton::clicked, this, [this] { Command_open_Click(); });
@@ -151,6 +165,8 @@ frm_2tone::frm_2tone(QWidget *parent) : QWidget(parent) {
 }
 
 frm_2tone::~frm_2tone() = default;
+
+Exchange_Engine &frm_2tone::Engine() { return panel_->Engine(); }
 
 QLineEdit *frm_2tone::Tone_Box(int slot) const {
   QLineEdit *const boxes[] = {Text_A, Text_B, Text_C, Text_D};
@@ -336,7 +352,7 @@ void frm_2tone::Tone_Box_LostFocus(int slot) {
                                                  box->text().toStdString());
   Show_Tone2();
   if (!refused) return;
-  const Window_Alive alive = guard_.Alive();
+  const Window_Alive alive = panel_->Alive();
   checking_ = true;
   if (!Focus_Check::Refuse_Field(alive, box, Range_Text(), Range_Title(), Msg_Icon::Warning, [box] {
         const QSignalBlocker quiet(box);
@@ -349,7 +365,7 @@ void frm_2tone::Tone_Box_LostFocus(int slot) {
 bool frm_2tone::Commit_Typed_Tone() {
   for (int s = 0; s < tone2::kSlots; ++s)
     if (tone_typed_[s]) {
-      const Window_Alive alive = guard_.Alive();
+      const Window_Alive alive = panel_->Alive();
       Tone_Box_LostFocus(s);
       return alive.Stands();
     }
@@ -402,7 +418,7 @@ void frm_2tone::MSF_Encode_LeaveCell() {
   }
   if (!refused) return;
   checking_ = true;
-  if (!Message_Stands(guard_, Range_Text(), Range_Title())) return;
+  if (!Message_Stands(panel_->Alive(), Range_Text(), Range_Title())) return;
   checking_ = false;
 }
 
@@ -488,19 +504,11 @@ void frm_2tone::TabStrip1_Click() {
   Close_Encode_Editor();
 }
 
-bool frm_2tone::Busy() const { return false; }
+bool frm_2tone::Busy() const { return panel_->Busy(); }
 
-bool frm_2tone::Refuse_While_Busy() {
-  if (!Busy()) return false;
-  Message_Box(Lang_Text("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"),
-              Lang_Text("Operate prompt", "操作提示"));
-  return true;
-}
+bool frm_2tone::Refuse_While_Busy() { return panel_->Refuse_While_Busy(); }
 
-void frm_2tone::Command_close_Click() {
-  if (Refuse_While_Busy()) return;
-  Close_Window();
-}
+void frm_2tone::Command_close_Click() { panel_->Command_Close_Click(); }
 
 void frm_2tone::Command_def_Click() {
   if (Refuse_While_Busy()) return;
@@ -521,17 +529,47 @@ void frm_2tone::Command_save_Click() {
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
 }
 
-void frm_2tone::Close_Window() {
-  if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-    frame->close();
-  else
-    close();
+void frm_2tone::closeEvent(QCloseEvent *event) {
+  // Never refused, never a word: a running exchange ends first.
+  panel_->Close_Event(event);
 }
 
-void frm_2tone::closeEvent(QCloseEvent *event) {
-  // Closing is never refused and never warns.
-  guard_.Mark_Closed();
-  QWidget::closeEvent(event);
+// ---- exchange ----------------------------------------------------------------
+
+void frm_2tone::Command_read_Click() { panel_->Start_Read(); }
+
+void frm_2tone::Command_Write_Click() { panel_->Start_Write(); }
+
+void frm_2tone::Store_Read_Frames() {
+  Exchange_Engine &engine = Engine();
+  engine.Store_Frames(engine.Rx_Frames, 2, engine.Params.Read_Last + 1, tone2::kEncodeLine);
+  Show_Tone2();
+}
+
+void frm_2tone::Show_Progress(int n) {
+  if (Engine().Write_Mode) {
+    panel_->Show_Step(n, Engine().Params.Write_Blocks,
+                      Lang_Text("Writing  ", "正在写入  ") + QString::number(n - 1) +
+                          Lang_Text("  Data Block", "  数据块"));
+  } else {
+    panel_->Show_Step(n + 1, Engine().Params.Read_Last + 1,
+                      Lang_Text("Reading ", "正在读取 ") + QString::number(n + 1) + Lang_Text(" Data Block", " 数据块"));
+  }
+}
+
+void frm_2tone::Completed() {
+  if (Engine().Write_Mode) {
+    if (!panel_->Message(Lang_Text("Complete Written Signal parameters to the transceiver.", "向对讲机写入信令参数完毕 ！"),
+                         Lang_Text("Operate Prompt", "操作提示")))
+      return;
+    Label_tr_count->setText(Lang_Text("Complete Written Signal parameters ", "信令参数写入完毕 ！"));
+  } else {
+    ProgressBar1->show();
+    ProgressBar1->setValue(100);
+    Label_tr_count->setText(Lang_Text("Read Signal parameters in gear. ", "信令参数读出正常 ！"));
+    panel_->Message(Lang_Text("Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"),
+                    Lang_Text("Operate Prompt", "操作提示"));
+  }
 }
 
 }  // namespace zv

@@ -21,8 +21,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
-#include "platform/window_guard.h"
 #include "platform/twips.h"
 
 class QGroupBox;
@@ -33,6 +33,8 @@ class QPushButton;
 
 namespace zv {
 
+class Exchange_Engine;
+class Exchange_Panel;
 class Flex_Grid;
 class Focus_Check;
 class List_Combo;
@@ -54,6 +56,8 @@ class frm_2tone : public QWidget {
   void Edata_Load(int e);
 
   void TabStrip1_Click();
+  void Command_read_Click();
+  void Command_Write_Click();
   void Command_close_Click();
   void Command_def_Click();
   void Command_open_Click();
@@ -79,6 +83,8 @@ class frm_2tone : public QWidget {
 
   // The selected decode entry, 0-14.
   int Dec_Entry = 0;
+
+  Exchange_Engine &Engine();
 
   Tab_Strip *TabStrip1 = nullptr;
   QGroupBox *Frame_Encode = nullptr;
@@ -111,6 +117,7 @@ class frm_2tone : public QWidget {
   QPushButton *Command_save = nullptr;
   QPushButton *Command_close = nullptr;
   QLabel *Label_PassWord = nullptr;
+  // The exchange panel's controls.
   QLineEdit *Text_PassWord = nullptr;
   QProgressBar *ProgressBar1 = nullptr;
   QLabel *Label_tr_count = nullptr;
@@ -134,10 +141,13 @@ class frm_2tone : public QWidget {
   bool Refuse_While_Busy();
   QString Decode_Cell_Text(int col, int byte) const;
   QString Frame_Dec_Caption(int entry_no, bool leading_blank) const;
-  void Close_Window();
+  // The window's own steps of the exchange.
+  void Store_Read_Frames();
+  void Show_Progress(int n);
+  void Completed();
 
   QWidget *window_ = nullptr;
-  Window_Guard guard_{this};
+  std::unique_ptr<Exchange_Panel> panel_;
   Focus_Check *focus_ = nullptr;
   // The encode cell the editor was opened on (row 0: none) and its text then.
   int enc_row_ = 0;

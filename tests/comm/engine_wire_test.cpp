@@ -135,6 +135,7 @@ Exchange_Params Options_Without_Pass_Ack() {
 INSTANTIATE_TEST_SUITE_P(Windows, Write_Trace_Test,
                          ::testing::Values(Write_Case{"options", presets::Options(), 0x0E00, 32},
                                            Write_Case{"options_no_pass_ack", Options_Without_Pass_Ack(), 0x0E00, 32},
+                                           Write_Case{"tone2", presets::Tone2(), 0x2D00, 48},
                                            Write_Case{"tone5", presets::Tone5(), 0x2000, 96},
                                            Write_Case{"whole", presets::Whole_Write(), 0x0000, 784}),
                          [](const auto &info) { return std::string(info.param.name); });
