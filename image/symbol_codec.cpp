@@ -54,6 +54,11 @@ int Tone5_Char_To_Code(std::string_view ch) {
   return 255;
 }
 
+std::string Tone5_Code_To_Char(int code) {
+  if (code < 0 || code > 15) return "";
+  return std::string(1, "0123456789ABCDEF"[code]);
+}
+
 std::string Tone5_Index_To_Std(int n) {
   if (n < 0 || n >= static_cast<int>(kTone5Std.size())) return "";
   return kTone5Std[n];

@@ -27,6 +27,9 @@ int Dtmf_Char_To_Code(std::string_view ch);
 // The 5-tone symbol code: "0".."9" -> 0..9, "A".."F" and "a".."f" -> 10..15;
 // 255 for any other text.
 int Tone5_Char_To_Code(std::string_view ch);
+// The character of a 5-tone symbol code: 0..15 -> "0".."9", "A".."F"; the
+// empty text for any other value (0xFF, the empty mark, included).
+std::string Tone5_Code_To_Char(int code);
 // The name of 5-tone standard 0..14 ("CCIR1" .. "MODAT"); empty otherwise.
 std::string Tone5_Index_To_Std(int n);
 // The number 0..14 of the standard whose name equals `name` exactly (case

@@ -31,6 +31,13 @@ TEST(Tone5Symbols, CodesAndStandardNames) {
   for (Case c : {Case{"0", 0}, Case{"9", 9}, Case{"A", 10}, Case{"F", 15}, Case{"a", 10},
                  Case{"f", 15}, Case{"G", 255}, Case{"g", 255}, Case{"", 255}, Case{"10", 255}})
     EXPECT_EQ(Tone5_Char_To_Code(c.ch), c.code) << c.ch;
+  // Code to character, and back for every symbol; no character for the
+  // empty mark or anything beyond the symbols.
+  struct Char_Case { int code; const char *ch; };
+  for (Char_Case c : {Char_Case{0, "0"}, Char_Case{9, "9"}, Char_Case{10, "A"}, Char_Case{15, "F"},
+                      Char_Case{16, ""}, Char_Case{255, ""}, Char_Case{-1, ""}})
+    EXPECT_EQ(Tone5_Code_To_Char(c.code), c.ch) << c.code;
+  for (int code = 0; code < 16; ++code) EXPECT_EQ(Tone5_Char_To_Code(Tone5_Code_To_Char(code)), code);
 
   const char *names[] = {"CCIR1", "CCIR2", "PCCIR", "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI",
                          "PDZVEI", "EEA", "EIA", "EURO", "CCITT", "NATEL", "MODAT"};
