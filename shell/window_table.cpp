@@ -8,6 +8,7 @@
 #include "editors/channels/chann_window.h"
 #include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_5tone.h"
 #include "shell/about_box.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_window.h"
@@ -62,6 +63,13 @@ QWidget *Open_frm_2tone(MDImain &main) {
   return window;
 }
 
+QWidget *Open_frm_5tone(MDImain &main) {
+  auto *form = new frm_5tone;
+  QMdiSubWindow *window = main.Add_Child(form);
+  form->Form_Load(window, main.Sizing());
+  return window;
+}
+
 QWidget *Open_frmAbout(MDImain &main) {
   auto *form = new frmAbout;
   QMdiSubWindow *window = main.Add_Child(form);
@@ -79,7 +87,7 @@ void Register_Windows(Window_Registry &registry) {
   registry.Register(win::frm_option, &Open_frm_option);
   registry.Register(win::frm_dtmf, Child_Placeholder(win::frm_dtmf));
   registry.Register(win::frm_2tone, &Open_frm_2tone);
-  registry.Register(win::frm_5tone, Child_Placeholder(win::frm_5tone));
+  registry.Register(win::frm_5tone, &Open_frm_5tone);
   registry.Register(win::frm_Adj_Txp, Child_Placeholder(win::frm_Adj_Txp));
   registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
   // Whole-radio read and write.

@@ -1,0 +1,168 @@
+// The 5-tone editor frm_5tone: the 15 standards with their tone period,
+// group and repeat tones and the chosen standard's tone table; the 15 encode
+// codes (three frames of five symbols and a standard each), the four encode
+// delays and the decode settings the radio keeps; its own read of radio
+// 0x2400-0x25FF and write of 0x2000-0x25FF.
+//
+// Every choice and keystroke goes straight into image lines 576-607.
+// Showing the image sets the controls with their signals blocked and stores
+// nothing, so a display leaves the image byte-identical; a byte outside its
+// list shows as no selection and stays as it is until the user chooses.
+//
+// In-cell editors are bound to the cell they were opened on: their change
+// handlers and the leave checks write only that cell's frame or byte, and
+// leaving a cell acts only while an editor is open.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "platform/twips.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zv {
+
+class Exchange_Engine;
+class Exchange_Panel;
+class Flex_Grid;
+class Focus_Check;
+class List_Combo;
+class Tab_Strip;
+
+class frm_5tone : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frm_5tone(QWidget *parent = nullptr);
+  ~frm_5tone() override;
+
+  // Opening steps; window is the child window that holds this form.
+  void Form_Load(QWidget *window, const Main_Sizing &main);
+
+  void Init_5Tone_Lists();
+  void Show_5Tone();
+  void Show_Std_Freq();
+  // One symbol code as shown: "0".."F", a blank above 15, "" below 0.
+  static QString Digit_To_Hex(int code);
+
+  void TabStrip1_Click();
+
+  // Standards grid and settings.
+  void MSF_Chann_Click();
+  void Edit_Std_Cell();
+  void Combo_edit_Click();
+  void MSF_Chann_LeaveCell();
+  void Combo_stxh_Click();
+  void Combo_Enc_ys1_Click();
+  void Combo_Enc_ys2_Click();
+  void Combo_enc_ys3_Click();
+  void Combo_Enc_ys4_Click();
+  void Combo_Decode_Std_Click();
+  void Combo_Dec_Res_Time_Click();
+  void Check_Decode_HJ_Click(int index);
+  void Check_Decode_Disp_Click(int index);
+
+  // Encode list.
+  void MSF_Encode_Click();
+  void Edit_Encode_Cell();
+  void MSF_Encode_LeaveCell();
+  void MSF_Encode_DblClick();
+  void Clear_Encode_Row(int row);
+  void Text_Encode_Change();
+  void Text_Encode_LostFocus();
+  void Combo_Encode_Click();
+
+  // Buttons.
+  void Command_read_Click();
+  void Command_Write_Click();
+  void Command_def_Click();
+  void Command_save_Click();
+  void Command_open_Click();
+  void Command_close_Click();
+
+  Exchange_Engine &Engine();
+  Exchange_Panel &Panel() { return *panel_; }
+  bool Busy() const;
+
+  // --- controls ---
+  Tab_Strip *TabStrip1 = nullptr;
+  QGroupBox *Frame_std = nullptr;
+  Flex_Grid *MSF_Chann = nullptr;
+  List_Combo *Combo_edit = nullptr;
+  QLineEdit *Text_Edit = nullptr;  // hidden, never shown
+  List_Combo *Combo_stxh = nullptr;
+  QLabel *Label_std_name = nullptr;
+  std::array<QLabel *, 16> Label_code{};
+  std::array<QLabel *, 16> Label_freq{};
+
+  QGroupBox *Frame_Encode = nullptr;
+  Flex_Grid *MSF_Encode = nullptr;
+  List_Combo *Combo_Encode = nullptr;
+  QLineEdit *Text_Encode = nullptr;
+  List_Combo *Combo_Enc_ys1 = nullptr;
+  List_Combo *Combo_Enc_ys2 = nullptr;
+  List_Combo *Combo_enc_ys3 = nullptr;
+  List_Combo *Combo_Enc_ys4 = nullptr;
+  std::array<QLabel *, 4> Label_enc_ys{};  // Label_enc_ys1 .. Label_enc_ys4
+  QGroupBox *Frame1 = nullptr;
+  QGroupBox *Frame2 = nullptr;
+  QGroupBox *Frame3 = nullptr;
+  QLabel *Label_Decode_HJ = nullptr;
+  QLabel *Label_Decode_Disp = nullptr;
+  QLabel *Label_Decode_Std = nullptr;
+  QLabel *Label_Reset_Time = nullptr;
+  std::array<QCheckBox *, 3> Check_Decode_HJ{};
+  std::array<QCheckBox *, 3> Check_Decode_Disp{};
+  List_Combo *Combo_Decode_Std = nullptr;
+  List_Combo *Combo_Dec_Res_Time = nullptr;
+
+  QGroupBox *Frame_Decode = nullptr;  // no tab shows it
+
+  QPushButton *Command_read = nullptr;
+  QPushButton *Command_Write = nullptr;
+  QPushButton *Command_def = nullptr;
+  QPushButton *Command_save = nullptr;
+  QPushButton *Command_open = nullptr;
+  QPushButton *Command_close = nullptr;
+  QLabel *Label_PassWord = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+
+ private:
+  // A cell an in-cell editor was opened on; row 0: none.
+  struct Cell {
+    int row = 0;
+    int col = 0;
+  };
+
+  void Build_Controls();
+  void Set_Captions();
+  void Layout();
+  // The encode grid's cells of one code, from the image.
+  void Show_Code_Row(int n);
+  // A delay or settings list's store into line 607.
+  void Store_Setting(List_Combo *list, int byte);
+  void Store_Frame_Bit(QCheckBox *box, int byte, int bit);
+  // Hides the in-cell editors without committing them.
+  void Hide_Cell_Editors();
+  // The redisplay after the image changed behind the window's controls.
+  void Show_New_Image();
+  void Store_Read_Frames();
+  QString Frame_Text(int line, int first) const;
+
+  std::unique_ptr<Exchange_Panel> panel_;
+  QWidget *window_ = nullptr;
+  Focus_Check *focus_check_ = nullptr;
+  Cell std_cell_;  // Combo_edit
+  Cell enc_cell_;  // Text_Encode or Combo_Encode
+};
+
+}  // namespace zv

@@ -1,0 +1,109 @@
+// The 5-tone editor opened from the Signal menu of a main window, messages
+// recorded, on the virtual platform with the simulated radio on COM1.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QProgressBar>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "comm/exchange_engine.h"
+#include "comm/exchange_panel.h"
+#include "editors/signalling/frm_5tone.h"
+#include "image/protocol.h"
+#include "image/startup_state.h"
+#include "shell/shell_fixture.h"
+#include "tests/support/ui_input.h"
+
+namespace zv::test {
+
+class Tone5_Test : public Main_Window_Test {
+ protected:
+  void SetUp() override {
+    Main_Window_Test::SetUp();
+    Build_Startup_State(Shared());
+    Shared().Handshake_Bytes = kHandshake_Bytes;
+    Shared().Comm_Port = 1;
+    platform.Attach(1, &sim);
+    // A radio whose 5-tone area differs from the image everywhere.
+    for (int a = 0x2000; a < 0x2600; ++a) sim.Poke(a, static_cast<uint8_t>((a * 7 + 3) & 0xFF));
+    sim.Set_Passwords("123456", "SUPER9");
+    platform.After_Event = [this] { Record_Step(); };
+  }
+  void TearDown() override {
+    platform.After_Event = nullptr;
+    Main_Window_Test::TearDown();
+  }
+
+ public:
+  frm_5tone &Open() {
+    if (!main) Make_Main();
+    QApplication::setActiveWindow(main.get());
+    main->Menu(QStringLiteral("Sig_5tone"))->trigger();
+    ui::Settle();
+    form = main->Windows().Form_As<frm_5tone>(win::frm_5tone);
+    if (!form) throw std::runtime_error("5-tone editor did not open");
+    form->Panel().Text_PassWord->setText(QStringLiteral("123456"));
+    return *form;
+  }
+
+  static uint8_t &Img(int line, int col) { return Shared().Radio_Image(line, col); }
+  // Image lines first..last, columns 0-15, in one row of bytes.
+  static std::vector<uint8_t> Lines(int first, int last) {
+    std::vector<uint8_t> out;
+    for (int l = first; l <= last; ++l)
+      for (int c = 0; c < 16; ++c) out.push_back(Img(l, c));
+    return out;
+  }
+  // The radio's bytes of the same lines.
+  std::vector<uint8_t> Radio_Lines(int first, int last) const {
+    std::vector<uint8_t> out;
+    for (int a = 16 * first; a < 16 * (last + 1); ++a) out.push_back(sim.Peek(a));
+    return out;
+  }
+
+  QString Cell(Flex_Grid *grid, int row, int col) const { return grid->TextMatrix(row, col); }
+  // Opens the frame editor over an encode cell and replaces its text as a
+  // user does: select all, Delete, type.
+  void Edit_Frame(int row, int col, const QString &text) {
+    ui::Click(form->MSF_Encode, row, col);
+    form->Text_Encode->selectAll();
+    QTest::keyClick(form->Text_Encode, Qt::Key_Delete);
+    ui::Type(form->Text_Encode, text);
+  }
+
+  Exchange_Engine &Engine() { return form->Engine(); }
+  QString Label() const { return form ? form->Panel().Label_tr_count->text() : QString(); }
+  QProgressBar *Bar() const { return form->Panel().ProgressBar1; }
+  void Record_Step() {
+    if (!form) return;
+    const std::pair<QString, int> s{Label(), Bar()->value()};
+    if (steps.empty() || steps.back() != s) steps.push_back(s);
+  }
+  // Runs until the window's exchange has ended and nothing of it is pending.
+  bool Run_To_End(double limit_ms = 200000) {
+    return platform.Run_Until(
+        [&] {
+          Exchange_Engine &e = Engine();
+          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
+                 !e.Timer3().Enabled();
+        },
+        limit_ms);
+  }
+
+  QStringList Texts() const {
+    QStringList out;
+    for (const Message_Record &m : messages.shown) out << m.text;
+    return out;
+  }
+
+  sim::Radio_Sim sim;
+  QPointer<frm_5tone> form;
+  std::vector<std::pair<QString, int>> steps;
+};
+
+}  // namespace zv::test
