@@ -5,12 +5,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "comm/exchange_engine.h"
+#include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
 #include "image/freq_codec.h"
 #include "image/option_defaults.h"
@@ -226,6 +227,20 @@ List_Combo *frm_option::Combo(const QString &name) const {
 }
 
 void frm_option::Build_Controls() {
+  // The exchange: engine, progress bar and label, password box. While it
+  // runs the window refuses every closing, so that a write to the radio is
+  // never cut off half-way.
+  Exchange_Panel_Setup setup;
+  setup.initial_password = "";
+  setup.close_button_text = kClosing_Text;
+  setup.busy_closing = Busy_Closing::Refuse;
+  setup.closing_text = kClosing_Text;
+  panel_ = std::make_unique<Exchange_Panel>(this, presets::Options(), setup);
+  Exchange_Steps &steps = panel_->Steps();
+  steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
+  steps.Show_Progress = [this](int n) { Show_Progress(n); };
+  steps.Completed = [this] { Completed(); };
+
   const auto &table = Option_List_Table();
   for (int r = 0; r < kOptionLists; ++r) {
     auto *list = new List_Combo(this);
@@ -340,6 +355,12 @@ void frm_option::Build_Controls() {
   make_button(Command_save, "Command_save", 5760);
   make_button(Command_open, "Command_open", 7440);
   make_button(Command_close, "Command_close", 9120);
+  Label_PassWord = new QLabel(this);
+  Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
+  Place(Label_PassWord, 10560, 8640, 1150, 285);
+  Place(panel_->Text_PassWord, 11760, 8640, 1455, 285);
+  Place(panel_->ProgressBar1, 120, 7920, 7575, 495);
+  Place(panel_->Label_tr_count, 7800, 8040, 2400, 285);
 
   // Stores.
   connect(Check_Mode_En, &QCheckBox::clicked, this, &frm_option::Check_Mode_En_Click);
@@ -394,14 +415,14 @@ void frm_option::Build_Controls() {
   }
 
   // Checks on leaving a box, on a real focus move inside the window.
-  focus_check_ = new Focus_Check(this, guard_.Alive());
+  focus_check_ = new Focus_Check(this, panel_->Alive());
   focus_check_->Watch(Text_ANI, [this] { Text_ANI_LostFocus(); });
   for (int k = 0; k < 8; ++k)
     focus_check_->Watch(Text_Pon_Msg[static_cast<size_t>(k)], [this, k] { Text_Pon_Msg_LostFocus(k); });
   focus_check_->Watch(Text_Freq_a, [this] { Text_Freq_a_LostFocus(); });
   focus_check_->Watch(Text_Freq_b, [this] { Text_Freq_b_LostFocus(); });
 
-  engine_ = std::make_unique<Exchange_Engine>(presets::Options());
+
 }
 
 void frm_option::Set_Captions() {
@@ -418,7 +439,6 @@ void frm_option::Set_Captions() {
 }
 
 void frm_option::Form_Load(QWidget *window, const Main_Sizing &main) {
-  window_ = window;
   // 1. Bands A and B selected (the controls are made so); nothing shown yet.
   // 2. Captions.
   setWindowTitle(Text("Optional Features", "可选参数编辑"));
@@ -432,10 +452,12 @@ void frm_option::Form_Load(QWidget *window, const Main_Sizing &main) {
   // 4. Shown.
   window->show();
   // 5, 6. The exchange idle, its timers off.
-  engine_->Stop();
+  panel_->Engine().Stop();
   // 7, 8.
   Fill_Option_Lists();
   Show_Options();
+  // 9.
+  panel_->ProgressBar1->hide();
 }
 
 void frm_option::Form_Activate() { Show_Options(); }
@@ -507,7 +529,7 @@ void frm_option::Text_ANI_LostFocus() {
   else if (QString::compare(t, QStringLiteral("00000")) < 0 || QString::compare(t, QStringLiteral("99999")) > 0)
     refusal = Text(" Available ANI ID code from 00000 to 99999. ", " 身份码的有效数字为 00000 - 99999 ");
   if (refusal.isEmpty()) return;
-  Focus_Check::Refuse_Field(guard_.Alive(), Text_ANI, refusal, Text("Operate Prompt", "操作提示"));
+  Focus_Check::Refuse_Field(panel_->Alive(), Text_ANI, refusal, Text("Operate Prompt", "操作提示"));
 }
 
 void frm_option::Text_Pon_Msg_Change(int k) {
@@ -663,7 +685,7 @@ void frm_option::Text_Freq_Change(int f) {
     const QSignalBlocker quiet(box);
     box->clear();
   }
-  Focus_Check::Refuse_Field(guard_.Alive(), box, Text("Over the range of  frequency .", "频率超出范围 ！"),
+  Focus_Check::Refuse_Field(panel_->Alive(), box, Text("Over the range of  frequency .", "频率超出范围 ！"),
                             Text("Operate prompt", "操作提示"));
 }
 
@@ -672,7 +694,7 @@ void frm_option::Text_Freq_LostFocus(int f) {
   Vfo_Freq_Entry entry = Vfo_Freq_From_Text(box->text().toStdString());
   if (!entry.storable || Freq_Out_Of_Band(entry.mhz, Shared().Bands) == 255) {
     // Chinese in both languages.
-    if (!Focus_Check::Refuse_Field(guard_.Alive(), box, QStringLiteral("当前工作频率超出范围 ！"),
+    if (!Focus_Check::Refuse_Field(panel_->Alive(), box, QStringLiteral("当前工作频率超出范围 ！"),
                                    QStringLiteral("操作提示")))
       return;
     // The lower limit of the band the frame shows: always in band.
@@ -693,61 +715,63 @@ void frm_option::Text_Freq_LostFocus(int f) {
 
 // --- buttons and closing ---
 
-bool frm_option::Busy() const { return engine_->Busy(); }
-
-bool frm_option::Refuse_While_Busy() {
-  if (!Busy()) return false;
-  Message_Box(Text("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"),
-              Text("Operate prompt", "操作提示"));
-  return true;
-}
+bool frm_option::Busy() const { return panel_->Busy(); }
 
 void frm_option::Command_def_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
+  panel_->ProgressBar1->hide();
+  panel_->ProgressBar1->setValue(0);
+  panel_->Label_tr_count->clear();
   Load_Option_Defaults(Shared().Opt_Block, Shared().Radio_Image);
   Show_Options();
 }
 
 void frm_option::Command_open_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
 }
 
 void frm_option::Command_save_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Reopen(win::Form_save_chann);
 }
 
-void frm_option::Command_close_Click() {
-  if (Busy()) {
-    Message_Box(Text("Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"),
-                Text("Operate prompt", "操作提示"));
-    return;
-  }
-  engine_->Stop();
-  (window_ ? window_ : this)->close();
+void frm_option::Command_close_Click() { panel_->Command_Close_Click(); }
+
+void frm_option::closeEvent(QCloseEvent *event) { panel_->Close_Event(event); }
+
+// --- the exchange ---
+
+void frm_option::Command_read_Click() { panel_->Start_Read(); }
+void frm_option::Command_Write_Click() { panel_->Start_Write(); }
+
+void frm_option::Store_Read_Frames() {
+  Exchange_Engine &engine = panel_->Engine();
+  engine.Store_Frames(engine.Rx_Frames, 2, engine.Read_Last + 1, kOptFirstLine);
+  Show_Options();
 }
 
-bool frm_option::Form_Unload() {
-  if (Busy()) {
-    Message_Box(Text("Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"),
-                Text("Operate prompt", "操作提示"));
-    return true;
+void frm_option::Show_Progress(int n) {
+  if (panel_->Engine().Write_Mode) {
+    panel_->Show_Step(n, 32, Text("Writing  ", "正在写入  ") + QString::number(n) + Text("  Data Block", "  数据块"));
+  } else {
+    panel_->Show_Step(n + 1, 9, Text("Reading ", "正在读取 ") + QString::number(n + 1) + Text(" Data Block", " 数据块"));
   }
-  engine_->Stop();
-  return false;
 }
 
-void frm_option::closeEvent(QCloseEvent *event) {
-  if (Form_Unload()) {
-    event->ignore();
-    return;
+void frm_option::Completed() {
+  if (panel_->Engine().Write_Mode) {
+    if (!panel_->Message(Text("Complete writing optional parameters to the transceiver.", "向对讲机写入可选参数完毕 ！"),
+                         Text("Operate Prompt", "操作提示")))
+      return;
+    panel_->Label_tr_count->setText(Text("Complete writing optional parameters ", "可选参数写入完毕 ！"));
+  } else {
+    panel_->ProgressBar1->show();
+    panel_->ProgressBar1->setValue(100);
+    panel_->Label_tr_count->setText(Text("Read optional parameters in gear. ", "可选参数读出正常 ！"));
+    panel_->Message(Text("Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"),
+                    Text("Operate Prompt", "操作提示"));
   }
-  guard_.Mark_Closed();
-  event->accept();
 }
-
-void frm_option::Command_read_Click() {}
-void frm_option::Command_Write_Click() {}
 
 }  // namespace zv

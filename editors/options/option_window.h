@@ -16,7 +16,6 @@
 
 #include "image/option_lists.h"
 #include "platform/twips.h"
-#include "platform/window_guard.h"
 #include "shell/activated_form.h"
 
 class QCheckBox;
@@ -28,7 +27,7 @@ class QRadioButton;
 
 namespace zv {
 
-class Exchange_Engine;
+class Exchange_Panel;
 class Focus_Check;
 class List_Combo;
 
@@ -83,7 +82,7 @@ class frm_option : public QWidget, public Activated_Form {
 
   // A list by its control name ("Combo_Tdr", "Combo_step_a", ...).
   List_Combo *Combo(const QString &name) const;
-  Exchange_Engine &Engine() { return *engine_; }
+  Exchange_Panel &Panel() { return *panel_; }
   bool Busy() const;
 
   // --- controls ---
@@ -114,6 +113,7 @@ class frm_option : public QWidget, public Activated_Form {
   QPushButton *Command_save = nullptr;
   QPushButton *Command_open = nullptr;
   QPushButton *Command_close = nullptr;
+  QLabel *Label_PassWord = nullptr;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
@@ -130,8 +130,6 @@ class frm_option : public QWidget, public Activated_Form {
   void Build_Controls();
   void Set_Captions();
   void Fill_Option_Lists();
-  // Returns true when the unloading is refused.
-  bool Form_Unload();
 
   // Stores of the lists: row of Option_List_Table.
   void List_Click(int row);
@@ -149,15 +147,16 @@ class frm_option : public QWidget, public Activated_Form {
   void Text_Freq_LostFocus(int f);
   uint8_t &Record_Byte(int band, int byte);
 
-  // Refusals while the window's exchange runs.
-  bool Refuse_While_Busy();
+  // The exchange's own steps.
+  void Store_Read_Frames();
+  void Show_Progress(int n);
+  void Completed();
+
   QString Text(const char *en, const char *cn) const;
 
-  Window_Guard guard_{this};
-  QWidget *window_ = nullptr;
   std::array<List_Combo *, kOptionLists> lists_{};
   std::array<Vfo_Frame, 2> frames_{};
-  std::unique_ptr<Exchange_Engine> engine_;
+  std::unique_ptr<Exchange_Panel> panel_;
   Focus_Check *focus_check_ = nullptr;
 };
 

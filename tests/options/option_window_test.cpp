@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QWheelEvent>
 
+#include "comm/exchange_panel.h"
 #include "image/option_defaults.h"
 #include "image/option_lists.h"
 #include "tests/options/option_fixture.h"
@@ -443,6 +444,9 @@ TEST_F(Option_Window, Sized_From_The_Main_Window_And_Centred_In_Its_Client_Area)
   EXPECT_NEAR(got.y(), want.y(), 1);
   EXPECT_NEAR(got.width(), want.width(), 1);
   EXPECT_NEAR(got.height(), want.height(), 1);
+  EXPECT_FALSE(form->Panel().ProgressBar1->isVisible());
+  EXPECT_TRUE(form->Panel().Label_tr_count->text().isEmpty());
+  EXPECT_EQ(form->Panel().Text_PassWord->text(), "");
 }
 
 TEST_F(Option_Window, Bands_A_And_B_At_Every_Opening) {
@@ -468,7 +472,12 @@ TEST_F(Option_Window, Default_Restores_The_Factory_Values_And_Keeps_The_Bytes_Be
   Choose(Combo("Combo_Sql"), 9);
   Retype(form->Text_ANI, "4321");
   Retype(form->Text_Pon_Msg[0], "XY");
+  form->Panel().ProgressBar1->show();
+  form->Panel().Label_tr_count->setText("x");
   form->Command_def_Click();
+  EXPECT_FALSE(form->Panel().ProgressBar1->isVisible());
+  EXPECT_EQ(form->Panel().ProgressBar1->value(), 0);
+  EXPECT_TRUE(form->Panel().Label_tr_count->text().isEmpty());
   EXPECT_EQ(Opt(Opt_Addr_Sql), 5);
   EXPECT_EQ(Combo("Combo_Sql")->currentIndex(), 5);
   EXPECT_EQ(Opt(Opt_Addr_Flags), 31);

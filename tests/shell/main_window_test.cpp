@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QToolButton>
 
+#include "editors/options/option_window.h"
+#include "image/protocol.h"
 #include "platform/twips.h"
 #include "shell_fixture.h"
 #include "support/menu_action.h"
@@ -246,6 +248,80 @@ TEST_F(Main_Window, Exit_Menus_Close_The_Main_Window) {
     m.Windows().Open("frm_5tone");
     m.Menu(menu)->trigger();
     Flush_Deletes();
+    EXPECT_FALSE(m.isVisible());
+    EXPECT_TRUE(m.Mdi_Area()->subWindowList().isEmpty());
+  }
+}
+
+// While the option editor's exchange runs, every way out of the program is
+// refused by that editor alone: its closing message once, and the main
+// window, the identification and the other children stay as they were (the
+// toolbar exit has closed the channel editor first). Once the exchange has
+// ended, the same way out closes everything.
+TEST_F(Main_Window, Exits_Wait_For_A_Running_Option_Editor_Exchange) {
+  const QString closing = QStringLiteral("Read-write operating，don't close the window.,");
+  struct Case {
+    const char *what;  // a command of Run_Command, or "close box"
+    bool closes_channel_editor;
+  };
+  const Case cases[] = {
+      {"key:exit", true}, {"File_exit", false}, {"Menu_Exit", false}, {"close box", false}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    Shared() = Shared_State{};
+    Shared().Handshake_Bytes = kHandshake_Bytes;
+    sim::Radio_Sim radio, silent_radio;
+    radio.Set_Passwords("      ", "      ");
+    silent_radio.faults.push_back({sim::Fault::Kind::Silence, 0});
+    platform.Attach(1, &radio);
+    platform.Attach(2, &silent_radio);
+    struct Detach {
+      Virtual_Platform &p;
+      ~Detach() {
+        p.Attach(1, nullptr);
+        p.Attach(2, nullptr);
+      }
+    } detach{platform};
+    MDImain &m = Make_Main();
+    // The identification waits for an answer on COM2.
+    Shared().Comm_Port = 2;
+    m.Identify().Restart_Identify();
+    platform.Advance(200);
+    Shared().Comm_Port = 1;
+    for (const char *name : {"frm_chann", "frm_dtmf", "frm_option"}) m.Windows().Open(name);
+    auto *form = m.Windows().Form_As<frm_option>("frm_option");
+    ASSERT_TRUE(form);
+    form->Command_read_Click();
+    platform.Advance(300);
+    ASSERT_TRUE(form->Busy());
+    const bool identify_waits = m.Identify().Engine().Timer2().Enabled();
+    ASSERT_TRUE(platform.Is_Held(2));
+
+    messages.shown.clear();
+    const auto exit = [&] {
+      if (std::string(c.what) == "close box")
+        m.close();
+      else
+        Run_Command(m, c.what);
+      Flush_Deletes();
+    };
+    exit();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, closing);
+    EXPECT_EQ(messages.shown[0].title, "Operate prompt");
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_TRUE(form->Busy());
+    EXPECT_EQ(m.Windows().Form_As<frm_option>("frm_option"), form);
+    EXPECT_EQ(m.Windows().Is_Open("frm_chann"), !c.closes_channel_editor);
+    EXPECT_TRUE(m.Windows().Is_Open("frm_dtmf"));
+    EXPECT_TRUE(platform.Is_Held(2));
+    EXPECT_EQ(m.Identify().Engine().Timer2().Enabled(), identify_waits);
+
+    // The exchange ends; the read is stored and reported.
+    ASSERT_TRUE(platform.Run_Until([&] { return !form->Busy(); }, 20000));
+    messages.shown.clear();
+    exit();
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(m.isVisible());
     EXPECT_TRUE(m.Mdi_Area()->subWindowList().isEmpty());
   }
