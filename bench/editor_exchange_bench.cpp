@@ -5,10 +5,26 @@
 // minimum). Prints, per row, the elapsed time against the minimum and the
 // processor time. Asserts nothing.
 #include <QApplication>
+#include <QLineEdit>
 #include <cstdio>
 #include <vector>
 
 #include "bench/window_bench.h"
+#include "editors/signalling/frm_2tone.h"
+#include "platform/twips.h"
+
+namespace {
+
+QWidget *Load_Tone2() {
+  auto *w = new zv::frm_2tone;
+  w->Form_Load(nullptr, zv::Main_Sizing{28800, 16200, 28500, 14000});
+  w->Text_PassWord->setText(QStringLiteral("123456"));
+  // Shown and painted before its button is pressed, as for a user.
+  QApplication::processEvents();
+  return w;
+}
+
+}  // namespace
 
 int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,7 +34,16 @@ int main(int argc, char **argv) {
   // One row per editor exchange, e.g.
   //   {"options read", &Load_Options, [](QWidget *w) { ...->Command_read_Click(); },
   //    "<its completion text>", Minimum_Ms({...}, counting_steps)},
-  const std::vector<Window_Row> rows = {};
+  // A read of an editor: opening 8 -> 50, password request 4 -> 21, then one
+  // request 4 -> 69 per block; 40000 + 4000 counting steps. A write: the
+  // same opening and password, packet 0 20 -> 1, the others 21 -> 1.
+  const std::vector<Window_Row> rows = {
+      {"2-tone read", &Load_Tone2, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_read_Click(); },
+       "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {12, 4, 69}}, 44000)},
+      {"2-tone write", &Load_Tone2, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_Write_Click(); },
+       "Complete Written Signal parameters to the transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {47, 21, 1}}, 44000)},
+  };
 
   if (rows.empty()) {
     std::printf("no editor exchanges in the table yet\n");

@@ -217,8 +217,8 @@ void frm_2tone::Form_Load(QWidget *window, const Main_Sizing &main) {
   for (int i = 0; i < 6; ++i) Place(buttons[i], kMargin + 1400 * i, buttons_top, 1200, 450);
   Place(Label_PassWord, kMargin + 1400 * 6 + 300, buttons_top + 90, 1200, 300);
   Place(Text_PassWord, kMargin + 1400 * 6 + 1560, buttons_top + 45, 1500, 345);
-  Place(ProgressBar1, kMargin, buttons_top + 700, strip_width, 300);
-  Place(Label_tr_count, kMargin, buttons_top + 1100, strip_width, 300);
+  Place(ProgressBar1, kMargin, buttons_top + 700, 6600, 300);
+  Place(Label_tr_count, kMargin, buttons_top + 1100, 6600, 300);
 
   // Captions.
   window_->setWindowTitle(Lang_Text("2 TONE", "2 TONE 编解码参数编辑"));

@@ -75,6 +75,7 @@ TEST_P(Read_Window_Test, Sends_The_Windows_Requests_And_Stores_Its_Lines) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, Read_Window_Test,
                          ::testing::Values(Read_Window_Case{"options", presets::Options(), 0x0E00, 8, 224, 255},
+                                           Read_Window_Case{"tone2", presets::Tone2(), 0x2D00, 12, 720, 767},
                                            Read_Window_Case{"tone5", presets::Tone5(), 0x2400, 8, 576, 607}),
                          [](const auto &info) { return std::string(info.param.name); });
 
