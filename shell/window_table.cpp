@@ -9,6 +9,7 @@
 #include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "shell/about_box.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_window.h"
@@ -23,8 +24,10 @@ Window_Factory Child_Placeholder(const QString &name) {
   return [name](MDImain &main) { return Open_Placeholder_Child(main, name); };
 }
 
-QWidget *Open_frm_chann(MDImain &main) {
-  auto *form = new frm_chann;
+// An editor: a child window sized from the main window when it loads.
+template <class Form>
+QWidget *Open_Editor(MDImain &main) {
+  auto *form = new Form;
   QMdiSubWindow *window = main.Add_Child(form);
   form->Form_Load(window, main.Sizing());
   return window;
@@ -49,27 +52,6 @@ Window_Factory File_Dialog(const File_Dialog_Member &member) {
   return [&member](MDImain &main) { return Open_File_Dialog(member, main.Mdi_Area()); };
 }
 
-QWidget *Open_frm_option(MDImain &main) {
-  auto *form = new frm_option;
-  QMdiSubWindow *window = main.Add_Child(form);
-  form->Form_Load(window, main.Sizing());
-  return window;
-}
-
-QWidget *Open_frm_2tone(MDImain &main) {
-  auto *form = new frm_2tone;
-  QMdiSubWindow *window = main.Add_Child(form);
-  form->Form_Load(window, main.Sizing());
-  return window;
-}
-
-QWidget *Open_frm_5tone(MDImain &main) {
-  auto *form = new frm_5tone;
-  QMdiSubWindow *window = main.Add_Child(form);
-  form->Form_Load(window, main.Sizing());
-  return window;
-}
-
 QWidget *Open_frmAbout(MDImain &main) {
   auto *form = new frmAbout;
   QMdiSubWindow *window = main.Add_Child(form);
@@ -82,12 +64,12 @@ QWidget *Open_frmAbout(MDImain &main) {
 
 void Register_Windows(Window_Registry &registry) {
   // Editors.
-  registry.Register(win::frm_chann, &Open_frm_chann);
+  registry.Register(win::frm_chann, &Open_Editor<frm_chann>);
   registry.Register(win::frm_FM, Child_Placeholder(win::frm_FM));
-  registry.Register(win::frm_option, &Open_frm_option);
-  registry.Register(win::frm_dtmf, Child_Placeholder(win::frm_dtmf));
-  registry.Register(win::frm_2tone, &Open_frm_2tone);
-  registry.Register(win::frm_5tone, &Open_frm_5tone);
+  registry.Register(win::frm_option, &Open_Editor<frm_option>);
+  registry.Register(win::frm_dtmf, &Open_Editor<frm_dtmf>);
+  registry.Register(win::frm_2tone, &Open_Editor<frm_2tone>);
+  registry.Register(win::frm_5tone, &Open_Editor<frm_5tone>);
   registry.Register(win::frm_Adj_Txp, Child_Placeholder(win::frm_Adj_Txp));
   registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
   // Whole-radio read and write.

@@ -59,27 +59,6 @@ class Probe_Form : public QWidget, public Activated_Form {
   QStringList &log_;
 };
 
-// Shows a real modal message box over the main window and closes it once it
-// has become the active window, so that the main window loses and regains
-// the activation as with a box the user confirms.
-void Real_Box_Round_Trip() {
-  QMessageBox box(MDImain::Instance());
-  box.setText(QStringLiteral("box"));
-  bool box_was_active = false;
-  QTimer::singleShot(0, &box, [&box, &box_was_active] {
-    box.activateWindow();
-    QCoreApplication::processEvents();
-    box_was_active = QApplication::activeWindow() == &box;
-    box.accept();
-  });
-  box.exec();
-  // The window system gives the activation back to the main window.
-  MDImain::Instance()->activateWindow();
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(box_was_active);
-  EXPECT_EQ(QApplication::activeWindow(), MDImain::Instance());
-}
-
 class Child_Windows : public Main_Window_Test {
  protected:
   // A main window that is the active window, with probe forms registered

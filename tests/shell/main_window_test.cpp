@@ -112,10 +112,9 @@ TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
 
 TEST_F(Main_Window, Placeholders_Carry_The_Window_Name) {
   MDImain &m = Make_Main();
-  m.Menu("Sig_dtmf")->trigger();
-  QWidget *window = m.Windows().Window("frm_dtmf");
+  QWidget *window = m.Windows().Open("frm_FM");
   ASSERT_TRUE(window);
-  EXPECT_EQ(window->windowTitle(), "frm_dtmf");
+  EXPECT_EQ(window->windowTitle(), "frm_FM");
   EXPECT_TRUE(m.Mdi_Area()->subWindowList().contains(qobject_cast<QMdiSubWindow *>(window)));
   // The save dialog is a window of its own.
   m.Menu("File_saveas")->trigger();

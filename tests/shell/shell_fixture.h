@@ -10,7 +10,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
@@ -33,6 +35,27 @@ inline void Close_All_Windows() {
   for (QWidget *w : QApplication::topLevelWidgets())
     if (w->isVisible()) w->close();
   Flush_Deletes();
+}
+
+// Shows a real modal message box over the main window and closes it once it
+// has become the active window, so that the main window loses and regains
+// the activation as with a box the user confirms.
+inline void Real_Box_Round_Trip() {
+  QMessageBox box(MDImain::Instance());
+  box.setText(QStringLiteral("box"));
+  bool box_was_active = false;
+  QTimer::singleShot(0, &box, [&box, &box_was_active] {
+    box.activateWindow();
+    QCoreApplication::processEvents();
+    box_was_active = QApplication::activeWindow() == &box;
+    box.accept();
+  });
+  box.exec();
+  // The window system gives the activation back to the main window.
+  MDImain::Instance()->activateWindow();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(box_was_active);
+  EXPECT_EQ(QApplication::activeWindow(), MDImain::Instance());
 }
 
 class Main_Window_Test : public ::testing::Test {
