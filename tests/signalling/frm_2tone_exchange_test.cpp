@@ -112,6 +112,29 @@ TEST_F(Tone2_Exchange_Test, Write_Sends_The_Area_And_Reports_Progress) {
   EXPECT_EQ(Texts(), (QStringList{"Complete Written Signal parameters to the transceiver."}));
 }
 
+TEST_F(Tone2_Exchange_Test, A_Finished_Read_Closes_The_Encode_Editor_Unstored) {
+  frm_2tone &f = Open();
+  Edit_Encode(2, 1, QStringLiteral("999"));
+  Click_Button(f.Command_read);
+  ASSERT_TRUE(Run_To_End());
+  ASSERT_TRUE(Area_Equals_Radio());
+  const std::vector<uint8_t> after_read = Area();
+  Click(f.MSF_Encode, 7, 2);
+  Click(f.MSF_Encode, 2, 1);
+  Click(f.MSF_Encode, 3, 2);
+  EXPECT_EQ(Area(), after_read);
+  EXPECT_EQ(Texts(), (QStringList{"Complete reading the data from transceiver."}));
+}
+
+TEST_F(Tone2_Exchange_Test, A_Write_Sends_The_Image_Without_A_Pending_Encode_Edit) {
+  frm_2tone &f = Open();
+  Edit_Encode(1, 1, QStringLiteral("2222"));
+  Click_Button(f.Command_Write);
+  ASSERT_TRUE(Run_To_End());
+  EXPECT_EQ(sim.Peek(0x2D00) + 256 * sim.Peek(0x2D01), 1981);
+  EXPECT_TRUE(Area_Equals_Radio());
+}
+
 TEST_F(Tone2_Exchange_Test, A_Silent_Radio_Ends_In_The_Failure_Report) {
   frm_2tone &f = Open();
   sim.faults.push_back({sim::Fault::Kind::Silence, 0});
