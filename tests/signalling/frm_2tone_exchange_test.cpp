@@ -13,6 +13,8 @@
 namespace zv::test {
 namespace {
 
+using namespace ui;
+
 struct Shown {
   int bar;
   std::string label;

@@ -12,6 +12,8 @@
 namespace zv::test {
 namespace {
 
+using namespace ui;
+
 QStringList Items(const List_Combo *list) {
   QStringList out;
   for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
@@ -295,16 +297,16 @@ TEST_F(Tone2_Test, Moves_That_Store_Nothing) {
          Click(f.MSF_Encode, 2, 1);
          Click(f.MSF_Encode, 3, 1);
        }},
-      {"typed into a tone box, refilled by the decode tab",
+      {"typed into a tone box, refilled by a redisplay",
        [](Tone2_Test &t, frm_2tone &f) {
          t.Click_Tab(2);
          f.Text_B->setFocus();
          f.Text_B->selectAll();
          QTest::keyClick(f.Text_B, Qt::Key_Delete);
        },
-       [](Tone2_Test &t, frm_2tone &f) {
+       [](Tone2_Test &, frm_2tone &f) {
          f.Show_Tone2();
-         t.Leave(f.Text_B);
+         Leave(f.Text_B);
        }},
       {"a decode list opened and left without a choice",
        [](Tone2_Test &t, frm_2tone &) { t.Click_Tab(2); },
