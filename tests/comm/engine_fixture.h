@@ -16,6 +16,7 @@
 #include "image/shared_state.h"
 #include "platform/message_box.h"
 #include "platform/virtual_platform.h"
+#include "tests/support/exchange_checks.h"
 #include "tests/support/panel_recorder.h"
 #include "tests/sim/radio_sim.h"
 
@@ -70,19 +71,10 @@ class Engine_Test : public ::testing::Test {
   }
   // Runs until the engine is idle with its port closed and no timer pending.
   bool Run_To_End(double limit_ms = 120000) {
-    return vp.Run_Until(
-        [&] {
-          return !engine->Busy() && !engine->MSC().Is_Open() && !engine->Timer1().Enabled() &&
-                 !engine->Timer2().Enabled() && !engine->Timer3().Enabled();
-        },
-        limit_ms);
+    return vp.Run_Until([&] { return Exchange_Ended(*engine); }, limit_ms);
   }
   std::vector<uint8_t> Sent() { return vp.Sent_Bytes(1); }
-  std::vector<std::string> Message_Texts() const {
-    std::vector<std::string> out;
-    for (const Message_Record &m : messages.shown) out.push_back(m.text.toStdString());
-    return out;
-  }
+  std::vector<std::string> Message_Texts() const { return Texts_Of(messages); }
 
   Virtual_Platform vp;
   sim::Radio_Sim sim;

@@ -69,12 +69,7 @@ class Panel_Test : public Engine_Test {
   }
   std::string Label() const { return form->panel.Label_tr_count->text().toStdString(); }
   bool Run_Form_To_End(Exchange_Engine &e) {
-    return vp.Run_Until(
-        [&] {
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        120000);
+    return vp.Run_Until([&] { return Exchange_Ended(e); }, 120000);
   }
 
   QPointer<Small_Form> form;

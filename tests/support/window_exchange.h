@@ -27,6 +27,7 @@
 #include "platform/message_box.h"
 #include "platform/virtual_platform.h"
 #include "tests/sim/radio_sim.h"
+#include "tests/support/exchange_checks.h"
 
 namespace zv::test {
 
@@ -84,21 +85,10 @@ class Window_Exchange_Test : public ::testing::Test {
   // Runs until the watched window's exchange has ended and nothing of it is
   // pending (or the window is gone).
   bool Run_To_End(double limit_ms = 200000) {
-    return vp.Run_Until(
-        [&] {
-          if (!watched_) return true;
-          Exchange_Engine &e = *engine_;
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
+    return vp.Run_Until([&] { return !watched_ || Exchange_Ended(*engine_); }, limit_ms);
   }
   // Texts of the message boxes shown so far.
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (const Message_Record &m : messages.shown) out.push_back(m.text.toStdString());
-    return out;
-  }
+  std::vector<std::string> Texts() const { return Texts_Of(messages); }
 
   Virtual_Platform vp;
   sim::Radio_Sim sim;
