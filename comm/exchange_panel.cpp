@@ -113,22 +113,21 @@ void Exchange_Panel::Close_Window() {
 }
 
 void Exchange_Panel::Close_Event(QCloseEvent *event) {
-  if (engine_->Busy()) {
-    if (setup_.busy_closing == Busy_Closing::Refuse) {
-      // The window keeps itself open, and its exchange goes on.
-      Message(setup_.closing_text);
-      event->ignore();
-      return;
-    }
-    // The exchange ends, and the window counts as gone, before any box: no
-    // step reaches a window that is closing.
-    engine_->Stop();
-    guard_.Mark_Closed();
-    if (setup_.busy_closing == Busy_Closing::Warn) Message_Box(setup_.closing_text.Text(), kPrompt_Title.Text());
+  const bool busy = engine_->Busy();
+  if (busy && setup_.busy_closing == Busy_Closing::Refuse) {
+    // The window keeps itself open, and its exchange goes on.
+    Message(setup_.closing_text);
+    event->ignore();
+    return;
   }
+  // The exchange ends, and the window counts as gone, before any box: no
+  // step reaches a window that is closing, and nothing of it is touched
+  // after the box.
   engine_->Stop();
   guard_.Mark_Closed();
   event->accept();
+  if (busy && setup_.busy_closing == Busy_Closing::Warn)
+    Message_Box(setup_.closing_text.Text(), kPrompt_Title.Text());
 }
 
 }  // namespace zv
