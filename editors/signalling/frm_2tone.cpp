@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
@@ -194,7 +195,9 @@ void frm_2tone::Form_Load(QWidget *window, const Main_Sizing &main) {
   Place(Frame_Encode, client_left, frame_top, client_width, kFrameHeight);
   Place(Frame_Decode, client_left, frame_top, client_width, kFrameHeight);
   const double enc_grid_width = client_width / 3.08;
-  Place(MSF_Encode, 240, 360, enc_grid_width, 5400);
+  // Tall enough for all 16 rows, so that the grid never scrolls under its
+  // cell editor.
+  Place(MSF_Encode, 240, 360, enc_grid_width, std::min(5600, 16 * MSF_Encode->RowHeight(0) + 90));
   const double list_label_left = 240 + enc_grid_width + 600;
   QLabel *const timing_labels[] = {Label_1st, Label_2nd, Label_gap};
   List_Combo *const timing_lists[] = {Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3};
@@ -335,15 +338,15 @@ void frm_2tone::Edata_Load(int e) {
 
 // ---- lists and tone boxes ----------------------------------------------------
 
-void frm_2tone::Store_List(List_Combo *list, int line, int col, int offset) {
+void frm_2tone::Store_List(List_Combo *list, int line, int col) {
   const int k = list->List_Index();
-  if (k >= 0) Shared().Radio_Image.Set_Checked(line, col, k + offset);
+  if (k >= 0) Shared().Radio_Image.Set_Checked(line, col, k);
 }
 
-void frm_2tone::Combo_Enc_ys1_Click() { Store_List(Combo_Enc_ys1, tone2::kTimingLine, 0, 0); }
-void frm_2tone::Combo_Enc_ys2_Click() { Store_List(Combo_Enc_ys2, tone2::kTimingLine, 1, 0); }
-void frm_2tone::Combo_enc_ys3_Click() { Store_List(Combo_enc_ys3, tone2::kTimingLine, 2, 0); }
-void frm_2tone::Combo_Dec_Res_Time_Click() { Store_List(Combo_Dec_Res_Time, tone2::kResetLine, 0, 0); }
+void frm_2tone::Combo_Enc_ys1_Click() { Store_List(Combo_Enc_ys1, tone2::kTimingLine, 0); }
+void frm_2tone::Combo_Enc_ys2_Click() { Store_List(Combo_Enc_ys2, tone2::kTimingLine, 1); }
+void frm_2tone::Combo_enc_ys3_Click() { Store_List(Combo_enc_ys3, tone2::kTimingLine, 2); }
+void frm_2tone::Combo_Dec_Res_Time_Click() { Store_List(Combo_Dec_Res_Time, tone2::kResetLine, 0); }
 
 void frm_2tone::Tone_Box_LostFocus(int slot) {
   if (checking_ || !tone_typed_[slot]) return;

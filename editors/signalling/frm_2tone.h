@@ -134,7 +134,8 @@ class frm_2tone : public QWidget {
   bool Commit_Typed_Tone();
   // Hides the encode cell editor; nothing is stored.
   void Close_Encode_Editor();
-  void Store_List(List_Combo *list, int line, int col, int offset);
+  // A list's position into its byte.
+  void Store_List(List_Combo *list, int line, int col);
   // While a read or write of the window runs.
   bool Busy() const;
   // The busy refusal of Close, Default, Open and Save: true when refused.

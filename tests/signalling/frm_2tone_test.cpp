@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <functional>
 
 #include "image/signal_defaults.h"
@@ -40,6 +41,8 @@ TEST_F(Tone2_Test, Opens_From_The_Menu_On_The_Encode_Page_With_Its_Lists) {
   EXPECT_FALSE(f.ProgressBar1->isVisible());
   EXPECT_FALSE(f.Text_Encode->isVisible());
   EXPECT_FALSE(f.Combo_Decode->isVisible());
+  // All 15 codes in view: the cell editor never floats over a scrolled grid.
+  EXPECT_EQ(f.MSF_Encode->verticalScrollBar()->maximum(), 0);
 
   QStringList timing;
   for (int v = 0; v <= 1000; v += 10) timing << QString::number(v);
