@@ -18,20 +18,6 @@ std::string Trimmed(std::string text) {
 
 bool Blank(const std::string &text) { return Trimmed(text).empty(); }
 
-// Upper case character by character, the length kept: ASCII and Latin-1
-// letters (UTF-8 0xC3 0xA0-0xBE but the division sign); every other
-// character stays as it is.
-std::string Upper(std::string_view ch) {
-  std::string out(ch);
-  if (out.size() == 1 && out[0] >= 'a' && out[0] <= 'z') {
-    out[0] = static_cast<char>(out[0] - 0x20);
-  } else if (out.size() == 2 && static_cast<unsigned char>(out[0]) == 0xC3) {
-    const auto b = static_cast<unsigned char>(out[1]);
-    if (b >= 0xA0 && b <= 0xBE && b != 0xB7) out[1] = static_cast<char>(b - 0x20);
-  }
-  return out;
-}
-
 bool Name_Char(std::string_view ch) {
   return ch.size() == 1 && ((ch[0] >= '0' && ch[0] <= '9') || (ch[0] >= 'A' && ch[0] <= 'Z'));
 }
@@ -165,7 +151,7 @@ Commit_Result Commit_Name(Radio_Image_Table &image, int channel, Row_Cells &cell
   }
   if (Blank(cells[kColBand])) t.clear();
   std::string name;
-  for (std::string_view ch : t) name += Upper(ch);
+  for (std::string_view ch : t) name += Upper_Char(ch);
   cells[kColName] = Trimmed(name);
   const std::vector<std::string_view> stored = Split_Chars(cells[kColName]);
   const int line = Name_Line(channel);

@@ -118,6 +118,27 @@ std::vector<std::string_view> Split_Chars(std::string_view text) {
   return chars;
 }
 
+std::string Upper_Char(std::string_view ch) {
+  std::string out(ch);
+  if (out.size() == 1 && out[0] >= 'a' && out[0] <= 'z') {
+    out[0] = static_cast<char>(out[0] - 0x20);
+  } else if (out.size() == 2 && static_cast<unsigned char>(out[0]) == 0xC3) {
+    const auto b = static_cast<unsigned char>(out[1]);
+    if (b >= 0xA0 && b <= 0xBE && b != 0xB7) out[1] = static_cast<char>(b - 0x20);
+  }
+  return out;
+}
+
+uint8_t Latin1_Code(std::string_view ch) {
+  if (ch.size() == 1 && static_cast<unsigned char>(ch[0]) < 0x80) return static_cast<uint8_t>(ch[0]);
+  if (ch.size() == 2) {
+    const auto lead = static_cast<unsigned char>(ch[0]), next = static_cast<unsigned char>(ch[1]);
+    if ((lead == 0xC2 || lead == 0xC3) && (next & 0xC0) == 0x80)
+      return static_cast<uint8_t>(((lead & 0x03) << 6) | (next & 0x3F));
+  }
+  return '?';
+}
+
 void Trim_Blanks(std::string &text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) {

@@ -3,6 +3,7 @@
 // "." is always the decimal point, whatever the user's settings.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,5 +36,13 @@ void Trim_Blanks(std::string &text);
 // The characters of a UTF-8 text: a lead byte with its continuation bytes
 // is one character; a stray byte is a character of its own.
 std::vector<std::string_view> Split_Chars(std::string_view text);
+
+// One UTF-8 character in upper case, its length kept: ASCII and Latin-1
+// letters (but the division sign); every other character as it is.
+std::string Upper_Char(std::string_view ch);
+
+// The Latin-1 code of one UTF-8 character; '?' (0x3F) for a character
+// above 0xFF or a malformed one.
+uint8_t Latin1_Code(std::string_view ch);
 
 }  // namespace zv

@@ -6,6 +6,7 @@
 #include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
 #include "editors/channels/chann_window.h"
+#include "editors/channels/fm_window.h"
 #include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_5tone.h"
@@ -65,7 +66,7 @@ QWidget *Open_frmAbout(MDImain &main) {
 void Register_Windows(Window_Registry &registry) {
   // Editors.
   registry.Register(win::frm_chann, &Open_Editor<frm_chann>);
-  registry.Register(win::frm_FM, Child_Placeholder(win::frm_FM));
+  registry.Register(win::frm_FM, &Open_Editor<frm_FM>);
   registry.Register(win::frm_option, &Open_Editor<frm_option>);
   registry.Register(win::frm_dtmf, &Open_Editor<frm_dtmf>);
   registry.Register(win::frm_2tone, &Open_Editor<frm_2tone>);

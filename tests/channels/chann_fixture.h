@@ -28,6 +28,24 @@ namespace zv::test {
 
 using Line_Bytes = std::array<int, 16>;
 
+// Brings a cell of a grid into view if it is not, then clicks its centre.
+inline void Click_Cell(Flex_Grid &g, int row, int col) {
+  const int h = g.RowHeight(0) / kTwipsPerPixel;
+  const int shown = (g.viewport()->height() - h) / h;
+  QScrollBar *v = g.verticalScrollBar();
+  if (row < 1 + v->value() || row >= 1 + v->value() + shown) v->setValue(row - 1);
+  QScrollBar *hs = g.horizontalScrollBar();
+  auto x_of = [&](int c) {
+    int x = 0;
+    for (int k = hs->value(); k < c; ++k) x += g.ColWidth(k) / kTwipsPerPixel;
+    return x;
+  };
+  if (col < hs->value() || x_of(col) + g.ColWidth(col) / kTwipsPerPixel > g.viewport()->width())
+    hs->setValue(std::min(col, hs->maximum()));
+  const QPoint at(x_of(col) + g.ColWidth(col) / kTwipsPerPixel / 2, h + (row - 1 - v->value()) * h + h / 2);
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, at);
+}
+
 class Chann_Test : public Main_Window_Test {
  protected:
   frm_chann &Open_Started() {
@@ -38,25 +56,7 @@ class Chann_Test : public Main_Window_Test {
   frm_chann *Form() const { return main->Windows().Form_As<frm_chann>(win::frm_chann); }
   Flex_Grid &Grid() const { return *Form()->MSF_Chann; }
 
-  // Brings a cell into view if it is not, then clicks its centre.
-  void Click(int row, int col) {
-    Flex_Grid &g = Grid();
-    const int h = g.RowHeight(0) / kTwipsPerPixel;
-    const int shown = (g.viewport()->height() - h) / h;
-    QScrollBar *v = g.verticalScrollBar();
-    if (row < 1 + v->value() || row >= 1 + v->value() + shown) v->setValue(row - 1);
-    QScrollBar *hs = g.horizontalScrollBar();
-    auto x_of = [&](int c) {
-      int x = 0;
-      for (int k = hs->value(); k < c; ++k) x += g.ColWidth(k) / kTwipsPerPixel;
-      return x;
-    };
-    if (col < hs->value() || x_of(col) + g.ColWidth(col) / kTwipsPerPixel > g.viewport()->width())
-      hs->setValue(std::min(col, hs->maximum()));
-    const QPoint at(x_of(col) + g.ColWidth(col) / kTwipsPerPixel / 2,
-                    h + (row - 1 - v->value()) * h + h / 2);
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, at);
-  }
+  void Click(int row, int col) { Click_Cell(Grid(), row, col); }
 
   // The editor that is shown (the text box also when hidden by Enter).
   QWidget *Editor() const {
