@@ -10,13 +10,16 @@
 #include <vector>
 
 #include "bench/window_bench.h"
+#include "editors/channels/chann_window.h"
+#include "editors/channels/fm_window.h"
 #include "editors/signalling/frm_2tone.h"
 #include "platform/twips.h"
 
 namespace {
 
-QWidget *Load_Tone2() {
-  auto *w = new zv::frm_2tone;
+template <class Window>
+QWidget *Load_Editor() {
+  auto *w = new Window;
   w->Form_Load(nullptr, zv::Main_Sizing{28800, 16200, 28500, 14000});
   w->Text_PassWord->setText(QStringLiteral("123456"));
   // Shown and painted before its button is pressed, as for a user.
@@ -38,11 +41,25 @@ int main(int argc, char **argv) {
   // request 4 -> 69 per block; 40000 + 4000 counting steps. A write: the
   // same opening and password, packet 0 20 -> 1, the others 21 -> 1.
   const std::vector<Window_Row> rows = {
-      {"2-tone read", &Load_Tone2, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_read_Click(); },
+      {"2-tone read", &Load_Editor<zv::frm_2tone>, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_read_Click(); },
        "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {12, 4, 69}}, 44000)},
-      {"2-tone write", &Load_Tone2, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_Write_Click(); },
+      {"2-tone write", &Load_Editor<zv::frm_2tone>, [](QWidget *w) { static_cast<zv::frm_2tone *>(w)->Command_Write_Click(); },
        "Complete Written Signal parameters to the transceiver.",
        Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {47, 21, 1}}, 44000)},
+      // The channel editor: 51 record and 51 name blocks; 201 record and 201
+      // name packets.
+      {"chann read", &Load_Editor<zv::frm_chann>,
+       [](QWidget *w) { static_cast<zv::frm_chann *>(w)->Command_read_Click(); },
+       "Complete reading data from the transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {102, 4, 69}}, 44000)},
+      {"chann write", &Load_Editor<zv::frm_chann>,
+       [](QWidget *w) { static_cast<zv::frm_chann *>(w)->Command_Write_Click(); },
+       "Complete writing the data to transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {401, 21, 1}}, 44000)},
+      {"fm read", &Load_Editor<zv::frm_FM>, [](QWidget *w) { static_cast<zv::frm_FM *>(w)->Command_read_Click(); },
+       "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {4, 4, 69}}, 44000)},
+      {"fm write", &Load_Editor<zv::frm_FM>, [](QWidget *w) { static_cast<zv::frm_FM *>(w)->Command_Write_Click(); },
+       "Complete Written FM parameters to the transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {15, 21, 1}}, 44000)},
   };
 
   if (rows.empty()) {

@@ -74,7 +74,8 @@ TEST_P(Read_Window_Test, Sends_The_Windows_Requests_And_Stores_Its_Lines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Read_Window_Test,
-                         ::testing::Values(Read_Window_Case{"options", presets::Options(), 0x0E00, 8, 224, 255},
+                         ::testing::Values(Read_Window_Case{"fm", presets::Fm(), 0x3000, 4, 768, 783},
+                                           Read_Window_Case{"options", presets::Options(), 0x0E00, 8, 224, 255},
                                            Read_Window_Case{"tone2", presets::Tone2(), 0x2D00, 12, 720, 767},
                                            Read_Window_Case{"tone5", presets::Tone5(), 0x2400, 8, 576, 607}),
                          [](const auto &info) { return std::string(info.param.name); });
@@ -134,7 +135,8 @@ Exchange_Params Options_Without_Pass_Ack() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Write_Trace_Test,
-                         ::testing::Values(Write_Case{"options", presets::Options(), 0x0E00, 32},
+                         ::testing::Values(Write_Case{"fm", presets::Fm(), 0x3000, 16},
+                                           Write_Case{"options", presets::Options(), 0x0E00, 32},
                                            Write_Case{"options_no_pass_ack", Options_Without_Pass_Ack(), 0x0E00, 32},
                                            Write_Case{"tone2", presets::Tone2(), 0x2D00, 48},
                                            Write_Case{"tone5", presets::Tone5(), 0x2000, 96},
