@@ -50,17 +50,10 @@ class Tone2_Test : public Main_Window_Test {
   }
 
   void Click_Tab(int tab) { ui::Click_Tab(form->TabStrip1, tab); }
-  // Replaces a box's text as a user does: select all, Delete, type.
-  static void Retype(QLineEdit *box, const QString &text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    ui::Type(box, text);
-  }
   // Opens the encode editor over a cell and types text into it.
   void Edit_Encode(int row, int col, const QString &text) {
     ui::Click(form->MSF_Encode, row, col);
-    Retype(form->Text_Encode, text);
+    ui::Retype(form->Text_Encode, text);
   }
   QStringList Texts() const {
     QStringList out;

@@ -49,6 +49,13 @@ inline void Click_Button(QWidget *button) {
 inline void Type(QWidget *box, const QString &text) {
   for (QChar c : text) QTest::keyClick(box, c.toLatin1());
 }
+// Replaces the text of a box as a user does: select all, Delete, type.
+inline void Retype(QLineEdit *box, const QString &text) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Delete);
+  Type(box, text);
+}
 // Leaves a box with Tab; its focus-loss check runs.
 inline void Leave(QWidget *box) {
   box->setFocus();
