@@ -12,6 +12,7 @@
 #include "bench/window_bench.h"
 #include "editors/channels/chann_window.h"
 #include "editors/channels/fm_window.h"
+#include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
 #include "platform/twips.h"
 
@@ -60,6 +61,12 @@ int main(int argc, char **argv) {
       {"fm write", &Load_Editor<zv::frm_FM>, [](QWidget *w) { static_cast<zv::frm_FM *>(w)->Command_Write_Click(); },
        "Complete Written FM parameters to the transceiver.",
        Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {15, 21, 1}}, 44000)},
+      {"options read", &Load_Editor<zv::frm_option>, [](QWidget *w) { static_cast<zv::frm_option *>(w)->Command_read_Click(); },
+       "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {8, 4, 69}}, 44000)},
+      {"options write", &Load_Editor<zv::frm_option>,
+       [](QWidget *w) { static_cast<zv::frm_option *>(w)->Command_Write_Click(); },
+       "Complete writing optional parameters to the transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {31, 21, 1}}, 44000)},
   };
 
   if (rows.empty()) {

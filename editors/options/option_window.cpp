@@ -358,6 +358,9 @@ void frm_option::Build_Controls() {
   Label_PassWord = new QLabel(this);
   Label_PassWord->setObjectName(QStringLiteral("Label_PassWord"));
   Place(Label_PassWord, 10560, 8640, 1150, 285);
+  ProgressBar1 = panel_->ProgressBar1;
+  Label_tr_count = panel_->Label_tr_count;
+  Text_PassWord = panel_->Text_PassWord;
   Place(panel_->Text_PassWord, 11760, 8640, 1455, 285);
   Place(panel_->ProgressBar1, 120, 7920, 7575, 495);
   Place(panel_->Label_tr_count, 7800, 8040, 2400, 285);
@@ -439,6 +442,7 @@ void frm_option::Set_Captions() {
 }
 
 void frm_option::Form_Load(QWidget *window, const Main_Sizing &main) {
+  if (!window) window = this;
   // 1. Bands A and B selected (the controls are made so); nothing shown yet.
   // 2. Captions.
   setWindowTitle(Text("Optional Features", "可选参数编辑"));

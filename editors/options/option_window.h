@@ -22,6 +22,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -38,7 +39,8 @@ class frm_option : public QWidget, public Activated_Form {
   explicit frm_option(QWidget *parent = nullptr);
   ~frm_option() override;
 
-  // Opening steps; window is the child window that holds this form.
+  // Opening steps; window is the child window that holds this form (nullptr:
+  // the form is a window of its own).
   void Form_Load(QWidget *window, const Main_Sizing &main);
   void Form_Activate() override;
 
@@ -114,6 +116,10 @@ class frm_option : public QWidget, public Activated_Form {
   QPushButton *Command_open = nullptr;
   QPushButton *Command_close = nullptr;
   QLabel *Label_PassWord = nullptr;
+  // The exchange panel's controls.
+  QProgressBar *ProgressBar1 = nullptr;
+  QLabel *Label_tr_count = nullptr;
+  QLineEdit *Text_PassWord = nullptr;
 
  protected:
   void closeEvent(QCloseEvent *event) override;

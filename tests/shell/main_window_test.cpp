@@ -295,6 +295,11 @@ TEST_F(Main_Window, Exits_Wait_For_A_Running_Option_Editor_Exchange) {
     ASSERT_TRUE(form->Busy());
     const bool identify_waits = m.Identify().Engine().Timer2().Enabled();
     ASSERT_TRUE(platform.Is_Held(2));
+    // Its Open and Save refuse too, and open no dialog.
+    form->Command_open_Click();
+    form->Command_save_Click();
+    EXPECT_FALSE(m.Windows().Is_Open("Form_open_chann"));
+    EXPECT_FALSE(m.Windows().Is_Open("Form_save_chann"));
 
     messages.shown.clear();
     const auto exit = [&] {
