@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "comm/exchange_presets.h"
+#include "editors/channels/grid_editor_parts.h"
 #include "image/channel_defaults.h"
 #include "image/shared_state.h"
 #include "image/tone_list.h"
@@ -77,17 +78,13 @@ frm_chann::frm_chann(QWidget *parent)
   }
   Combo_tone->hide();
 
-  auto button = [this](QPushButton *&b, const char *name) {
-    b = new QPushButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-  };
-  button(Command_read, "Command_read");
-  button(Command_Write, "Command_Write");
-  button(Command_Clear, "Command_Clear");
-  button(Command_def, "Command_def");
-  button(Command_save, "Command_save");
-  button(Command_open, "Command_open");
-  button(Command_close, "Command_close");
+  Command_read = Make_Button(this, "Command_read", [this] { Command_read_Click(); });
+  Command_Write = Make_Button(this, "Command_Write", [this] { Command_Write_Click(); });
+  Command_Clear = Make_Button(this, "Command_Clear", [this] { Command_Clear_Click(); });
+  Command_def = Make_Button(this, "Command_def", [this] { Command_def_Click(); });
+  Command_save = Make_Button(this, "Command_save", [this] { Command_save_Click(); });
+  Command_open = Make_Button(this, "Command_open", [this] { Command_open_Click(); });
+  Command_close = Make_Button(this, "Command_close", [this] { Command_close_Click(); });
 
   MSF_Chann->On_LeaveCell = [this] { MSF_Chann_LeaveCell(); };
   MSF_Chann->On_Click = [this] { Begin_Cell_Edit(); };
@@ -106,13 +103,6 @@ frm_chann::frm_chann(QWidget *parent)
   Key_Filter::Install(Combo_tone, tone_rule);
   Combo_edit->installEventFilter(this);
 
-  connect(Command_Clear, &QPushButton::clicked, this, [this] { Command_Clear_Click(); });
-  connect(Command_def, &QPushButton::clicked, this, [this] { Command_def_Click(); });
-  connect(Command_open, &QPushButton::clicked, this, [this] { Command_open_Click(); });
-  connect(Command_save, &QPushButton::clicked, this, [this] { Command_save_Click(); });
-  connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
-  connect(Command_read, &QPushButton::clicked, this, [this] { Command_read_Click(); });
-  connect(Command_Write, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
 
   Exchange_Steps &steps = panel_.Steps();
   steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
@@ -410,10 +400,7 @@ void frm_chann::Command_def_Click() {
 }
 
 void frm_chann::Command_Clear_Click() {
-  if (panel_.Busy()) {
-    panel_.Message(Lang_Pair{"Read-write operating，don't clear operate .,", "正在进行读写操作,请勿进行清除操作 ！,"});
-    return;
-  }
+  if (Clear_Refused(panel_)) return;
   ProgressBar1->setValue(0);
   Label_tr_count->clear();
   ProgressBar1->hide();
@@ -436,12 +423,7 @@ void frm_chann::Command_save_Click() {
 }
 
 void frm_chann::Command_close_Click() {
-  if (panel_.Close_Button_Refuses()) return;
-  panel_.Close_Window();
-  if (MDImain *main = MDImain::Instance()) {
-    main->Windows().Close(win::Form_open_chann);
-    main->Windows().Close(win::Form_save_chann);
-  }
+  Close_With_Image_Dialogs(panel_);
 }
 
 void frm_chann::closeEvent(QCloseEvent *event) { panel_.Close_Event(event); }

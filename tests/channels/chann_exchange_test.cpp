@@ -16,51 +16,17 @@
 namespace zv::test {
 namespace {
 
-class Chann_Exchange_Test : public Chann_Test {
+class Chann_Exchange_Test : public Editor_Exchange_Test<frm_chann> {
  protected:
-  // A main window without the start-up's identification, the channel editor
-  // open on an image of random bytes, the radio on COM1 with random memory.
+  // The channel editor open on an image of random bytes.
   frm_chann &Open_Idle() {
-    Make_Main();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
-    sim.faults.clear();
-    sim.writes.clear();
-    std::mt19937 rng(5);
-    for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng()));
-    sim.Set_Passwords("123456", "SUPER9");
-    for (int l = 0; l < kImageLines; ++l)
-      for (int c = 0; c < 16; ++c) Shared().Radio_Image(l, c) = static_cast<uint8_t>(rng());
-    main->Windows().Open(win::frm_chann);
-    frm_chann &f = *Form();
-    f.Text_PassWord->setText(QStringLiteral("123456"));
+    frm_chann &f = Open_Editor(win::frm_chann, 5, 256);
     image_before = std::make_unique<Radio_Image_Table>(Shared().Radio_Image);
-    platform.After_Event = [this] { Record_Step(); };
-    messages.shown.clear();
     return f;
   }
-  void TearDown() override {
-    platform.After_Event = nullptr;
-    Chann_Test::TearDown();
-  }
-  void Record_Step() {
-    frm_chann *f = Form();
-    if (!f) return;
-    const std::string label = f->Label_tr_count->text().toStdString();
-    if (steps.empty() || steps.back().first != label || steps.back().second != f->ProgressBar1->value())
-      steps.push_back({label, f->ProgressBar1->value()});
-  }
-  bool Run_To_End(double limit_ms = 400000) {
-    return platform.Run_Until(
-        [&] {
-          frm_chann *f = Form();
-          if (!f) return true;
-          Exchange_Engine &e = f->Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
+  void Prepare_Image(std::mt19937 &rng) override {
+    for (int l = 0; l < kImageLines; ++l)
+      for (int c = 0; c < 16; ++c) Shared().Radio_Image(l, c) = static_cast<uint8_t>(rng());
   }
   // A channel record of the radio with a known name.
   void Radio_Channel(int ch, const std::array<int, 8> &name) {
@@ -72,9 +38,7 @@ class Chann_Exchange_Test : public Chann_Test {
     EXPECT_TRUE(Shared().Radio_Image == *image_before) << "the image changed";
   }
 
-  sim::Radio_Sim sim;
   std::unique_ptr<Radio_Image_Table> image_before;
-  std::vector<std::pair<std::string, int>> steps;  // label and bar, each change
 };
 
 TEST_F(Chann_Exchange_Test, ReadStoresBothAreasAndShowsTheReceivedNames) {

@@ -14,7 +14,10 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QTest>
+#include <QLabel>
+#include <QProgressBar>
 #include <array>
+#include <random>
 #include <string>
 
 #include "editors/channels/chann_window.h"
@@ -22,7 +25,11 @@
 #include "platform/flex_grid.h"
 #include "platform/list_combo.h"
 #include "shell/window_registry.h"
+#include "comm/exchange_engine.h"
+#include "image/protocol.h"
 #include "shell/shell_fixture.h"
+#include "support/exchange_checks.h"
+#include "tests/sim/radio_sim.h"
 
 namespace zv::test {
 
@@ -144,6 +151,62 @@ class Chann_Test : public Main_Window_Test {
   void Activate_Channel_Window() {
     main->Mdi_Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(main->Windows().Window(win::frm_chann)));
   }
+};
+
+// An editor's own exchange: a main window without the start-up's
+// identification, the radio on COM1 with random memory (bytes below
+// `modulo`), the editor opened by name, password typed, and its progress
+// display (label, bar) recorded after every event of the platform.
+template <class Window_Form>
+class Editor_Exchange_Test : public Chann_Test {
+ protected:
+  Window_Form &Open_Editor(const QString &name, unsigned seed, int modulo) {
+    Make_Main();
+    Shared().Handshake_Bytes = kHandshake_Bytes;
+    Shared().Comm_Port = 1;
+    platform.Attach(1, &sim);
+    sim.faults.clear();
+    sim.writes.clear();
+    std::mt19937 rng(seed);
+    for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng() % modulo));
+    sim.Set_Passwords("123456", "SUPER9");
+    name_ = name;
+    Prepare_Image(rng);
+    main->Windows().Open(name);
+    Window_Form &f = *Watched();
+    f.Text_PassWord->setText(QStringLiteral("123456"));
+    platform.After_Event = [this] { Record_Step(); };
+    messages.shown.clear();
+    return f;
+  }
+  // The image before the editor opens.
+  virtual void Prepare_Image(std::mt19937 &) {}
+  void TearDown() override {
+    platform.After_Event = nullptr;
+    Chann_Test::TearDown();
+  }
+  Window_Form *Watched() const { return main->Windows().Form_As<Window_Form>(name_); }
+  void Record_Step() {
+    Window_Form *f = Watched();
+    if (!f) return;
+    const std::pair<std::string, int> s{f->Label_tr_count->text().toStdString(), f->ProgressBar1->value()};
+    if (steps.empty() || steps.back() != s) steps.push_back(s);
+  }
+  // Runs until the editor's exchange has ended (or the editor is gone).
+  bool Run_To_End(double limit_ms = 400000) {
+    return platform.Run_Until(
+        [&] {
+          Window_Form *f = Watched();
+          return !f || Exchange_Ended(f->Engine());
+        },
+        limit_ms);
+  }
+
+  sim::Radio_Sim sim;
+  std::vector<std::pair<std::string, int>> steps;  // label and bar, each change
+
+ private:
+  QString name_;
 };
 
 inline Line_Bytes Filled(int v) {

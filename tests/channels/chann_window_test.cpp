@@ -1,6 +1,8 @@
 // The channel editor window: start-up display, refresh, Clear, Default, the
 // image-file dialogs, closing and sizing.
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <functional>
 #include <memory>
 
@@ -86,7 +88,13 @@ TEST_F(Chann_Test, ClearEmptiesEveryChannelAndName) {
   Open_Started();
   Set_Line(300, Filled('A'));
   Set_Line(200, Filled(0x11));
+  Form()->ProgressBar1->show();
+  Form()->ProgressBar1->setValue(40);
+  Form()->Label_tr_count->setText(QStringLiteral("Reading 20 Data Block"));
   Form()->Command_Clear->click();
+  EXPECT_FALSE(Form()->ProgressBar1->isVisible());
+  EXPECT_EQ(Form()->ProgressBar1->value(), 0);
+  EXPECT_EQ(Form()->Label_tr_count->text(), "");
   for (int l = 0; l < 200; ++l) {
     ASSERT_EQ(Line(l), kEmpty) << l;
     ASSERT_EQ(Line(256 + l), kEmpty) << 256 + l;

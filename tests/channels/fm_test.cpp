@@ -18,30 +18,12 @@ namespace {
 
 constexpr int kLine = 768;  // preset 0, grid row 1
 
-class Fm_Test : public Chann_Test {
+class Fm_Test : public Editor_Exchange_Test<frm_FM> {
  protected:
-  frm_FM &Open_Fm() {
-    Make_Main();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
-    sim.faults.clear();
-    sim.writes.clear();
-    std::mt19937 rng(7);
-    for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng() % 10));
-    sim.Set_Passwords("123456", "SUPER9");
-    Load_Fm_Defaults(Shared().Radio_Image);
-    main->Windows().Open(win::frm_FM);
-    frm_FM &f = *Fm();
-    f.Text_PassWord->setText(QStringLiteral("123456"));
-    platform.After_Event = [this] { Record_Step(); };
-    messages.shown.clear();
-    return f;
-  }
-  void TearDown() override {
-    platform.After_Event = nullptr;
-    Chann_Test::TearDown();
-  }
+  // The FM editor open on the factory presets; the radio's FM area holds
+  // digits.
+  frm_FM &Open_Fm() { return Open_Editor(win::frm_FM, 7, 10); }
+  void Prepare_Image(std::mt19937 &) override { Load_Fm_Defaults(Shared().Radio_Image); }
   frm_FM *Fm() const { return main->Windows().Form_As<frm_FM>(win::frm_FM); }
   void Click_Fm(int row, int col) { Click_Cell(*Fm()->MSF_Chann, row, col); }
   void Type(const QString &text) {
@@ -57,26 +39,6 @@ class Fm_Test : public Chann_Test {
       box->insert(text);
   }
   QString Fm_Cell(int row, int col) const { return Fm()->MSF_Chann->TextMatrix(row, col); }
-  void Record_Step() {
-    frm_FM *f = Fm();
-    if (!f) return;
-    const std::pair<std::string, int> s{f->Label_tr_count->text().toStdString(), f->ProgressBar1->value()};
-    if (steps.empty() || steps.back() != s) steps.push_back(s);
-  }
-  bool Run_To_End(double limit_ms = 400000) {
-    return platform.Run_Until(
-        [&] {
-          frm_FM *f = Fm();
-          if (!f) return true;
-          Exchange_Engine &e = f->Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
-  }
-
-  sim::Radio_Sim sim;
-  std::vector<std::pair<std::string, int>> steps;
 };
 
 Line_Bytes Preset(std::initializer_list<int> digits, std::initializer_list<int> name) {
