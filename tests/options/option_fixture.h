@@ -11,10 +11,15 @@
 #include "image/startup_state.h"
 #include "platform/list_combo.h"
 #include "shell/shell_fixture.h"
+#include "support/ui_input.h"
 
 namespace zv::test {
 
-inline void Settle() { QCoreApplication::processEvents(); }
+using ui::Choose;
+using ui::Leave;
+using ui::Retype;
+using ui::Settle;
+using ui::Type;
 
 class Option_Editor_Test : public Main_Window_Test {
  protected:
@@ -47,39 +52,6 @@ class Option_Editor_Test : public Main_Window_Test {
   }
 
   List_Combo *Combo(const char *name) const { return form->Combo(QString::fromLatin1(name)); }
-
-  // Chooses item k with the keyboard, as a user does: Home, then k times Down.
-  static void Choose(List_Combo *list, int k) {
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < k; ++i) QTest::keyClick(list, Qt::Key_Down);
-  }
-
-  // Types text into a box that has the focus, key by key.
-  static void Type(QLineEdit *box, const QString &text) {
-    box->setFocus();
-    for (QChar c : text) QTest::keyClick(box, c.toLatin1());
-  }
-  // Replaces the text of a box as a user does: select all, Delete, type.
-  static void Retype(QLineEdit *box, const QString &text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    Type(box, text);
-  }
-  // Leaves the box with Tab; its focus-loss check runs.
-  static void Leave(QWidget *box) {
-    box->setFocus();
-    Settle();
-    QTest::keyClick(box, Qt::Key_Tab);
-    Settle();
-  }
-
-  QStringList Texts() const {
-    QStringList out;
-    for (const Message_Record &m : messages.shown) out << m.text;
-    return out;
-  }
 
   frm_option *form = nullptr;
 };
