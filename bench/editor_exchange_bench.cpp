@@ -14,6 +14,7 @@
 #include "editors/channels/fm_window.h"
 #include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
+#include "editors/signalling/frm_dtmf.h"
 #include "platform/twips.h"
 
 namespace {
@@ -66,6 +67,11 @@ int main(int argc, char **argv) {
       {"options write", &Load_Editor<zv::frm_option>,
        [](QWidget *w) { static_cast<zv::frm_option *>(w)->Command_Write_Click(); },
        "Complete writing optional parameters to the transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {31, 21, 1}}, 44000)},
+      {"DTMF read", &Load_Editor<zv::frm_dtmf>, [](QWidget *w) { static_cast<zv::frm_dtmf *>(w)->Command_read_Click(); },
+       "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {8, 4, 69}}, 44000)},
+      {"DTMF write", &Load_Editor<zv::frm_dtmf>, [](QWidget *w) { static_cast<zv::frm_dtmf *>(w)->Command_Write_Click(); },
+       "Complete Written DTMF Signal parameters to the transceiver.",
        Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {31, 21, 1}}, 44000)},
   };
 

@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <functional>
 
 #include "comm/exchange_engine.h"
+#include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
 #include "image/shared_state.h"
 #include "image/signal_defaults.h"
@@ -17,6 +19,7 @@
 #include "platform/focus_check.h"
 #include "platform/key_filter.h"
 #include "platform/list_combo.h"
+#include "shell/language_texts.h"
 #include "shell/main_window.h"
 
 namespace zv {
@@ -92,18 +95,34 @@ void Show_Check(QCheckBox *box, bool on, const std::function<void()> &store) {
   store();
 }
 
+// The password box opens with "407193", never copied into the typed
+// password. The Close button refuses while busy with the busy text; any
+// other closing then warns, and the window closes, its exchange stopping.
+Exchange_Panel_Setup Panel_Setup() {
+  Exchange_Panel_Setup setup;
+  setup.initial_password = "407193";
+  setup.close_button_text = kBusy_Text;
+  setup.busy_closing = Busy_Closing::Warn;
+  setup.closing_text = kClosing_Text;
+  return setup;
+}
+
 }  // namespace
 
-frm_dtmf::frm_dtmf(QWidget *parent) : QWidget(parent) {
+frm_dtmf::frm_dtmf(QWidget *parent)
+    : QWidget(parent), panel_(std::make_unique<Exchange_Panel>(this, presets::Dtmf(), Panel_Setup())) {
   setObjectName(QStringLiteral("frm_dtmf"));
+  Text_PassWord = panel_->Text_PassWord;
+  ProgressBar1 = panel_->ProgressBar1;
+  Label_tr_count = panel_->Label_tr_count;
+  Exchange_Steps &steps = panel_->Steps();
+  steps.Store_Read_Frames = [this] { Store_Read_Frames(); };
+  steps.Show_Progress = [this](int n) { Show_Progress(n); };
+  steps.Completed = [this] { Completed(); };
   Build_Controls();
 }
 
 frm_dtmf::~frm_dtmf() = default;
-
-QString frm_dtmf::Text(const char *en, const char *cn) const {
-  return QString::fromUtf8(Shared().Lang_Chinese ? cn : en);
-}
 
 void frm_dtmf::Build_Controls() {
   // Encode: the 15 codes and the tone timings, with the group code.
@@ -164,6 +183,9 @@ void frm_dtmf::Build_Controls() {
 
   // Password and buttons.
   Make<QLabel>(this, "Label_PassWord", 9240, 3180, 1200, kBoxH);
+  Place(Text_PassWord, 10500, 3165, 1500, kListH);
+  Place(ProgressBar1, 4560, 4740, 9120, 300);
+  Place(Label_tr_count, 4560, 5160, 9120, kBoxH);
   Command_read = Make<QPushButton>(this, "Command_read", 9240, 3600, 1380, 375);
   Command_Write = Make<QPushButton>(this, "Command_Write", 10770, 3600, 1380, 375);
   Command_def = Make<QPushButton>(this, "Command_def", 12300, 3600, 1380, 375);
@@ -206,7 +228,7 @@ void frm_dtmf::Build_Controls() {
   // Code boxes: the DTMF characters and Enter; nothing once the text
   // without its outer blanks holds 16 characters; Backspace never (Delete
   // and a selection still correct the text). Lower case stays as typed.
-  focus_check_ = new Focus_Check(this, guard_.Alive());
+  focus_check_ = new Focus_Check(this, panel_->Alive());
   QLineEdit *const others[] = {Text_XC, Text_JT, Text_BJ, Text_YY, Text_YB, Text_KJ, Text_MID, Text_SID};
   std::vector<QLineEdit *> code_boxes(Text_tx_Encode.begin(), Text_tx_Encode.end());
   code_boxes.insert(code_boxes.end(), std::begin(others), std::end(others));
@@ -220,14 +242,12 @@ void frm_dtmf::Build_Controls() {
     // Leaving a code box redisplays the window.
     focus_check_->Watch(box, [this] { Show_Dtmf(); });
   }
-
-  engine_ = std::make_unique<Exchange_Engine>(presets::Dtmf());
 }
 
 void frm_dtmf::Set_Captions() {
   for (const Caption &c : kCaptions) {
     QObject *o = findChild<QObject *>(QString::fromLatin1(c.name));
-    const QString text = Text(c.en, c.cn);
+    const QString text = Lang_Text(c.en, c.cn);
     if (auto *label = qobject_cast<QLabel *>(o))
       label->setText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(o))
@@ -238,7 +258,8 @@ void frm_dtmf::Set_Captions() {
 }
 
 void frm_dtmf::Form_Load(QWidget *window, const Main_Sizing &main) {
-  window_ = window;
+  // Without a child window (a benchmark) the form is a window of its own.
+  if (!window) window = this;
   // 1. The pages are set with the form.
   // 2. Size and position in the main window's client area.
   const double width = main.Width / 1.4;
@@ -250,10 +271,11 @@ void frm_dtmf::Form_Load(QWidget *window, const Main_Sizing &main) {
   window->show();
   Frame_Encode->setVisible(true);
   // 4. Captions.
-  setWindowTitle(Text("DTMF Encode/Decode ", "DTMF 编解码参数编辑"));
+  setWindowTitle(Lang_Text("DTMF Encode/Decode ", "DTMF 编解码参数编辑"));
   Set_Captions();
-  // 5. The exchange idle, its timers off.
-  engine_->Stop();
+  // 5. The exchange idle, its timers off; the bar hidden, the label empty.
+  panel_->Engine().Stop();
+  ProgressBar1->hide();
   // 6.
   Fill_Dtmf_Lists();
   Show_Dtmf();
@@ -403,26 +425,20 @@ void frm_dtmf::Show_Dtmf() {
 }
 
 void frm_dtmf::Store_Read_Frames() {
-  engine_->Store_Frames(engine_->Rx_Frames, 2, 9, Dtmf_Enc_Page * 16);
+  Exchange_Engine &engine = panel_->Engine();
+  engine.Store_Frames(engine.Rx_Frames, 2, 9, Dtmf_Enc_Page * 16);
   Show_Dtmf();
 }
 
 // --- buttons and closing ---
 
-bool frm_dtmf::Busy() const { return engine_->Busy(); }
-
-bool frm_dtmf::Refuse_While_Busy() {
-  if (!Busy()) return false;
-  Message_Box(Text("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"),
-              Text("Operate prompt", "操作提示"));
-  return true;
-}
+Exchange_Engine &frm_dtmf::Engine() { return panel_->Engine(); }
+bool frm_dtmf::Busy() const { return panel_->Busy(); }
 
 void frm_dtmf::Command_close_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Close_Button_Refuses()) return;
   MDImain *main = MDImain::Instance();
-  engine_->Stop();
-  (window_ ? window_ : this)->close();
+  panel_->Close_Window();
   if (main) {
     main->Windows().Close(win::Form_open_menu);
     main->Windows().Close(win::Form_save_menu);
@@ -430,35 +446,52 @@ void frm_dtmf::Command_close_Click() {
 }
 
 void frm_dtmf::Command_def_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
   Load_Dtmf_Defaults(Shared().Radio_Image);
   Show_Dtmf();
 }
 
 void frm_dtmf::Command_open_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
 }
 
 void frm_dtmf::Command_save_Click() {
-  if (Refuse_While_Busy()) return;
+  if (panel_->Refuse_While_Busy()) return;
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
 }
 
-void frm_dtmf::Command_read_Click() {}
-void frm_dtmf::Command_Write_Click() {}
+void frm_dtmf::closeEvent(QCloseEvent *event) { panel_->Close_Event(event); }
 
-void frm_dtmf::closeEvent(QCloseEvent *event) {
-  // While an exchange runs the window warns and closes all the same; its
-  // exchange stops with it.
-  if (Busy()) {
-    engine_->Stop();
-    Message_Box(Text("Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"),
-                Text("Operate prompt", "操作提示"));
+// --- the exchange ---
+
+void frm_dtmf::Command_read_Click() { panel_->Start_Read(); }
+void frm_dtmf::Command_Write_Click() { panel_->Start_Write(); }
+
+void frm_dtmf::Show_Progress(int n) {
+  const Exchange_Params &p = panel_->Engine().Params;
+  if (panel_->Engine().Write_Mode)
+    panel_->Show_Step(n, p.Write_Blocks, Lang_Text("Writing  ", "正在写入  ") + QString::number(n) + Lang_Text("  Data Block", "  数据块"));
+  else
+    panel_->Show_Step(n + 1, p.Read_Last + 1,
+                      Lang_Text("Reading ", "正在读取 ") + QString::number(n + 1) + Lang_Text(" Data Block", " 数据块"));
+}
+
+void frm_dtmf::Completed() {
+  if (panel_->Engine().Write_Mode) {
+    // The bar keeps its last value.
+    if (!panel_->Message(Lang_Text("Complete Written DTMF Signal parameters to the transceiver.", "向对讲机写入 DTMF 信令参数完毕 ！"),
+                         Lang_Text("Operate Prompt", "操作提示")))
+      return;
+    Label_tr_count->setText(Lang_Text("Complete Written DTMF Signal parameters ", "DTMF 信令参数写入完毕 ！"));
+  } else {
+    // The area is stored and shown already.
+    ProgressBar1->show();
+    ProgressBar1->setValue(100);
+    Label_tr_count->setText(Lang_Text("Read DTMF Signal parameters in gear. ", "DTMF 信令参数读出正常 ！"));
+    panel_->Message(Lang_Text("Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"),
+                    Lang_Text("Operate Prompt", "操作提示"));
   }
-  engine_->Stop();
-  guard_.Mark_Closed();
-  event->accept();
 }
 
 }  // namespace zv

@@ -17,18 +17,19 @@
 #include <memory>
 
 #include "platform/twips.h"
-#include "platform/window_guard.h"
 #include "shell/activated_form.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace zv {
 
 class Exchange_Engine;
+class Exchange_Panel;
 class Focus_Check;
 class List_Combo;
 
@@ -82,7 +83,7 @@ class frm_dtmf : public QWidget, public Activated_Form {
   void Combo_Dec_Proc_Ys_Click();
   void Combo_Dec_Res_Time_Click();
 
-  Exchange_Engine &Engine() { return *engine_; }
+  Exchange_Engine &Engine();
   bool Busy() const;
 
   // --- controls ---
@@ -118,6 +119,10 @@ class frm_dtmf : public QWidget, public Activated_Form {
   QPushButton *Command_save = nullptr;
   QPushButton *Command_open = nullptr;
   QPushButton *Command_close = nullptr;
+  // The exchange panel's controls.
+  QLineEdit *Text_PassWord = nullptr;
+  QProgressBar *ProgressBar1 = nullptr;
+  QLabel *Label_tr_count = nullptr;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
@@ -137,16 +142,15 @@ class frm_dtmf : public QWidget, public Activated_Form {
   // Enables or disables the two ID boxes and the ten permission boxes.
   void Enable_Id_Controls(bool on);
 
-  bool Refuse_While_Busy();
-  QString Text(const char *en, const char *cn) const;
+  // The exchange's own steps.
+  void Show_Progress(int n);
+  void Completed();
 
   // High bytes of the two pages of the area: rows 656-671 and 672-687.
   int Dtmf_Enc_Page = 0x29;
   int Dtmf_Dec_Page = 0x2A;
 
-  Window_Guard guard_{this};
-  QWidget *window_ = nullptr;
-  std::unique_ptr<Exchange_Engine> engine_;
+  std::unique_ptr<Exchange_Panel> panel_;
   Focus_Check *focus_check_ = nullptr;
 };
 

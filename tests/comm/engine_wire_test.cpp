@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Read_Window_Test,
                          ::testing::Values(Read_Window_Case{"fm", presets::Fm(), 0x3000, 4, 768, 783},
                                            Read_Window_Case{"options", presets::Options(), 0x0E00, 8, 224, 255},
                                            Read_Window_Case{"tone2", presets::Tone2(), 0x2D00, 12, 720, 767},
+                                           Read_Window_Case{"dtmf", presets::Dtmf(), 0x2900, 8, 656, 687},
                                            Read_Window_Case{"tone5", presets::Tone5(), 0x2400, 8, 576, 607}),
                          [](const auto &info) { return std::string(info.param.name); });
 
@@ -139,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Write_Trace_Test,
                                            Write_Case{"options", presets::Options(), 0x0E00, 32},
                                            Write_Case{"options_no_pass_ack", Options_Without_Pass_Ack(), 0x0E00, 32},
                                            Write_Case{"tone2", presets::Tone2(), 0x2D00, 48},
+                                           Write_Case{"dtmf", presets::Dtmf(), 0x2900, 32},
                                            Write_Case{"tone5", presets::Tone5(), 0x2000, 96},
                                            Write_Case{"whole", presets::Whole_Write(), 0x0000, 784}),
                          [](const auto &info) { return std::string(info.param.name); });
