@@ -11,6 +11,7 @@
 #include "comm/exchange_engine.h"
 #include "image/protocol.h"
 #include "image/signal_defaults.h"
+#include "tests/support/exchange_checks.h"
 #include "tests/signalling/frm_dtmf_fixture.h"
 
 namespace zv::test {
@@ -74,18 +75,7 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
     if (steps.empty() || !(steps.back() == s)) steps.push_back(s);
   }
   bool Run_To_End(double limit_ms = 200000) {
-    return platform.Run_Until(
-        [&] {
-          if (!Is_Open()) return true;
-          Exchange_Engine &e = form->Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
-  }
-  static void Click_Button(QWidget *button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-    Settle();
+    return platform.Run_Until([&] { return !Is_Open() || Exchange_Ended(form->Engine()); }, limit_ms);
   }
   bool Area_Equals_Radio() const {
     for (int line = 656; line <= 687; ++line)
@@ -99,11 +89,7 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
     for (int line = 655; line <= 688; ++line) rows.push_back(Row(line));
     return rows;
   }
-  QStringList Texts() const {
-    QStringList out;
-    for (const Message_Record &m : messages.shown) out << m.text;
-    return out;
-  }
+  std::vector<std::string> Texts() const { return Texts_Of(messages); }
 
   sim::Radio_Sim sim;
   std::vector<Shown> steps;
@@ -140,7 +126,7 @@ TEST_F(Dtmf_Exchange_Test, Read_Stores_The_Area_Shows_It_Before_Its_Message) {
   for (int n = 3; n <= 9; ++n) expected.push_back({bars[n - 3], "Reading " + std::to_string(n) + " Data Block"});
   expected.push_back({100, "Read DTMF Signal parameters in gear. "});
   EXPECT_EQ(steps, expected);
-  EXPECT_EQ(Texts(), (QStringList{"Complete reading the data from transceiver."}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Complete reading the data from transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
 }
 
@@ -161,7 +147,7 @@ TEST_F(Dtmf_Exchange_Test, Write_Sends_The_Area_And_Shows_Its_Progress) {
   for (int n = 1; n <= 31; ++n) expected.push_back({n * 100 / 32, "Writing  " + std::to_string(n) + "  Data Block"});
   expected.push_back({96, "Complete Written DTMF Signal parameters "});
   EXPECT_EQ(steps, expected);
-  EXPECT_EQ(Texts(), (QStringList{"Complete Written DTMF Signal parameters to the transceiver."}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Complete Written DTMF Signal parameters to the transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
   EXPECT_EQ(label_at_message, (QStringList{"Writing  31  Data Block"}));
 }
@@ -172,7 +158,7 @@ TEST_F(Dtmf_Exchange_Test, A_Silent_Radio_Ends_In_The_Failure_Report) {
   Click_Button(f.Command_Write);
   ASSERT_TRUE(Run_To_End());
   EXPECT_EQ(sim.sessions(), 4);
-  EXPECT_EQ(Texts(), (QStringList{"Fail connect with transceiver."}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Fail connect with transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate prompt");
   EXPECT_TRUE(f.ProgressBar1->isVisible());
   EXPECT_EQ(f.ProgressBar1->value(), 0);
@@ -187,7 +173,7 @@ TEST_F(Dtmf_Exchange_Test, A_Read_Failing_Half_Way_Changes_Neither_Image_Nor_Dis
   Click_Button(f.Command_read);
   ASSERT_TRUE(Run_To_End());
   EXPECT_EQ(sim.sessions(), 4);
-  EXPECT_EQ(Texts(), (QStringList{"Fail connect with transceiver."}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Fail connect with transceiver."}));
   EXPECT_EQ(Area(), before);
   EXPECT_EQ(f.Text_tx_Encode[1]->text(), code);
 }
@@ -200,7 +186,7 @@ TEST_F(Dtmf_Exchange_Test, The_Initial_Password_Text_Is_Not_Typed) {
   const std::vector<Dtmf_Row> before = Area();
   Click_Button(form->Command_read);
   ASSERT_TRUE(Run_To_End());
-  EXPECT_EQ(Texts(), (QStringList{"PassWord Error, Reading Stop"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"PassWord Error, Reading Stop"}));
   EXPECT_EQ(sim.sessions(), 1);
   EXPECT_EQ(Area(), before);
   // Typed, the same text passes.
@@ -208,14 +194,14 @@ TEST_F(Dtmf_Exchange_Test, The_Initial_Password_Text_Is_Not_Typed) {
   Retype(form->Text_PassWord, "407193");
   Click_Button(form->Command_read);
   ASSERT_TRUE(Run_To_End());
-  EXPECT_EQ(Texts(), (QStringList{"Complete reading the data from transceiver."}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Complete reading the data from transceiver."}));
 }
 
 TEST_F(Dtmf_Exchange_Test, A_Port_That_Does_Not_Open_Shows_Its_Message_And_No_Progress) {
   frm_dtmf &f = Open_With_Password();
   platform.Set_Open_Failure(1, true);
   Click_Button(f.Command_read);
-  EXPECT_EQ(Texts(), (QStringList{"Communication Port Open Error ！"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Communication Port Open Error ！"}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
   EXPECT_FALSE(f.Engine().Busy());
   EXPECT_FALSE(f.ProgressBar1->isVisible());
@@ -244,7 +230,7 @@ TEST_F(Dtmf_Exchange_Test, Every_Button_Refuses_While_Busy) {
       const std::vector<Dtmf_Row> area = Area();
       const QString label = f.Label_tr_count->text();
       Click_Button(f.*b.button);
-      EXPECT_EQ(Texts(), (QStringList{"Read-write operating with transceiver ."}));
+      EXPECT_EQ(Texts(), (std::vector<std::string>{"Read-write operating with transceiver ."}));
       EXPECT_EQ(messages.shown[0].title, "Operate prompt");
       EXPECT_EQ(Area(), area);
       EXPECT_EQ(f.Label_tr_count->text(), label);
@@ -284,7 +270,7 @@ TEST_F(Dtmf_Exchange_Test, Closing_During_A_Write_Warns_And_Ends_The_Exchange) {
     messages.on_show = nullptr;
     EXPECT_FALSE(Is_Open());
     form = nullptr;
-    EXPECT_EQ(Texts(), (QStringList{"Read-write operating，don't close the window.,"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Read-write operating，don't close the window.,"}));
     EXPECT_EQ(messages.shown[0].title, "Operate prompt");
     EXPECT_FALSE(port_open_at_message);
     // Nothing more reaches the radio: no packet, watchdog, retry or report.

@@ -13,10 +13,14 @@
 #include "image/startup_state.h"
 #include "platform/list_combo.h"
 #include "shell/shell_fixture.h"
+#include "tests/support/ui_input.h"
 
 namespace zv::test {
 
-inline void Settle() { QCoreApplication::processEvents(); }
+using ui::Choose;
+using ui::Click_Button;
+using ui::Leave;
+using ui::Settle;
 
 using Dtmf_Row = std::array<uint8_t, 16>;
 
@@ -60,36 +64,18 @@ class Dtmf_Editor_Test : public Main_Window_Test {
     return qobject_cast<QMdiSubWindow *>(main->Windows().Window(QStringLiteral("frm_dtmf")));
   }
 
-  // Chooses item k with the keyboard, as a user does: Home, then k times Down.
-  static void Choose(List_Combo *list, int k) {
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < k; ++i) QTest::keyClick(list, Qt::Key_Down);
-  }
-  // Types text into a box, key by key.
-  static void Type(QLineEdit *box, const QString &text) {
-    box->setFocus();
-    for (QChar c : text) QTest::keyClick(box, c.toLatin1());
-  }
   // Replaces the text of a box as a user does: select all, Delete, type.
   static void Retype(QLineEdit *box, const QString &text) {
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    Type(box, text);
+    ui::Type(box, text);
   }
   // Pastes text over the whole text of a box.
   static void Paste(QLineEdit *box, const QString &text) {
     box->setFocus();
     box->selectAll();
     box->insert(text);
-  }
-  // Leaves the box with Tab; its focus-loss check runs.
-  static void Leave(QWidget *box) {
-    box->setFocus();
-    Settle();
-    QTest::keyClick(box, Qt::Key_Tab);
-    Settle();
   }
 
   frm_dtmf *form = nullptr;
