@@ -20,6 +20,7 @@ namespace zv::test {
 using ui::Choose;
 using ui::Click_Button;
 using ui::Leave;
+using ui::Retype;
 using ui::Settle;
 
 using Dtmf_Row = std::array<uint8_t, 16>;
@@ -64,13 +65,6 @@ class Dtmf_Editor_Test : public Main_Window_Test {
     return qobject_cast<QMdiSubWindow *>(main->Windows().Window(QStringLiteral("frm_dtmf")));
   }
 
-  // Replaces the text of a box as a user does: select all, Delete, type.
-  static void Retype(QLineEdit *box, const QString &text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    ui::Type(box, text);
-  }
   // Pastes text over the whole text of a box.
   static void Paste(QLineEdit *box, const QString &text) {
     box->setFocus();
