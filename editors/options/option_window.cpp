@@ -308,7 +308,6 @@ void frm_option::Build_Controls() {
       unit->setObjectName(QString::fromLatin1(units[u]));
       Place(unit, 2640, 960 + (u == 0 ? 0 : 7 * 380) + 30, 360, kRowHeight);
     }
-    vf.freq->resize(vf.freq->width() - 0, vf.freq->height());
   }
   Option_Select_A = frames_[0].first;
   Option_Select_C = frames_[0].second;
@@ -424,8 +423,6 @@ void frm_option::Build_Controls() {
     focus_check_->Watch(Text_Pon_Msg[static_cast<size_t>(k)], [this, k] { Text_Pon_Msg_LostFocus(k); });
   focus_check_->Watch(Text_Freq_a, [this] { Text_Freq_a_LostFocus(); });
   focus_check_->Watch(Text_Freq_b, [this] { Text_Freq_b_LostFocus(); });
-
-
 }
 
 void frm_option::Set_Captions() {
