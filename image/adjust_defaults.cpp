@@ -37,8 +37,6 @@ constexpr uint8_t kBandUhf0[kCols] = {2, 0, 0, 2, 7, 0, 0, 1};  // 200-270
 constexpr uint8_t kBandUhf1[kCols] = {4, 0, 0, 4, 8, 0, 0, 1};  // 400-480
 constexpr uint8_t kBandUhf2[kCols] = {3, 5, 0, 3, 9, 0, 0, 1};  // 350-390
 
-constexpr int kModulationRow = 16;
-constexpr int kBandRow = 24;
 constexpr int kPasswordRow = map::kPasswordAdjLine;  // 31
 constexpr int kPasswordLen = 6;
 
@@ -48,8 +46,8 @@ void Load_Adjust_Defaults(Adjust_Table_Type &defaults) {
   defaults.Fill(0, kAdjustLines - 1, 0, kCols - 1, 0);
 
   for (int band = 0; band < 4; ++band) {
-    Put_Same(defaults, band, kPowerHigh[band]);
-    Put_Same(defaults, 4 + band, kPowerLow[band]);
+    Put_Same(defaults, Row_Txp_High + band, kPowerHigh[band]);
+    Put_Same(defaults, Row_Txp_Low + band, kPowerLow[band]);
   }
 
   Put_Row(defaults, Row_Sql_VHF, kSqlVhf);
@@ -58,12 +56,12 @@ void Load_Adjust_Defaults(Adjust_Table_Type &defaults) {
   for (int row : {Row_Sq_Offset_UHF0, Row_Sq_Offset_UHF1, Row_Sq_Offset_UHF2})
     Put_Row(defaults, row, kSqOffsetUhf);
 
-  Put_Row(defaults, kModulationRow, kModulation);
+  Put_Row(defaults, Row_Level, kModulation);
 
-  Put_Row(defaults, kBandRow + 0, kBandVhf);
-  Put_Row(defaults, kBandRow + 1, kBandUhf0);
-  Put_Row(defaults, kBandRow + 2, kBandUhf1);
-  Put_Row(defaults, kBandRow + 3, kBandUhf2);
+  Put_Row(defaults, Row_Band_Limit + 0, kBandVhf);
+  Put_Row(defaults, Row_Band_Limit + 1, kBandUhf0);
+  Put_Row(defaults, Row_Band_Limit + 2, kBandUhf1);
+  Put_Row(defaults, Row_Band_Limit + 3, kBandUhf2);
 
   for (int i = 0; i < kPasswordLen; ++i) {
     defaults(kPasswordRow, i) = static_cast<uint8_t>(factory::kDefaultUserPassword[i]);

@@ -1,6 +1,5 @@
 #include "image/dat_file.h"
 
-#include <charconv>
 #include <vector>
 
 namespace zv {
@@ -29,24 +28,16 @@ void Store_Items(const std::vector<long long> &values, Radio_Image_Table &image)
   }
 }
 
-void Append_Number(std::string &out, int value) {
-  char digits[8];
-  auto res = std::to_chars(digits, digits + sizeof digits, value);
-  out += ' ';
-  out.append(digits, res.ptr);
-  out += ' ';
-}
-
 }  // namespace
 
 std::string Image_File_Text(const Radio_Image_Table &image) {
   std::string out;
   out.reserve(kImageLines * (kImageFileItemsPerLine * 5 + 2));
   for (int r = 0; r < kImageLines; ++r) {
-    Append_Number(out, r / 16);
-    Append_Number(out, r % 16);
-    Append_Number(out, r);
-    for (int col = 0; col < kImageDataCols; ++col) Append_Number(out, image(r, col));
+    Append_Compact_Number(out, r / 16);
+    Append_Compact_Number(out, r % 16);
+    Append_Compact_Number(out, r);
+    for (int col = 0; col < kImageDataCols; ++col) Append_Compact_Number(out, image(r, col));
     out += "\r\n";
   }
   return out;

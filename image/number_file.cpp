@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -252,6 +253,14 @@ Number_File_Result Read_Number_File(const std::string &path, const Number_Format
   if (r.fault == Number_Fault::Cannot_Read) r.reason = std::strerror(src.Error());
   std::fclose(file);
   return r;
+}
+
+void Append_Compact_Number(std::string &out, long long value) {
+  char digits[24];
+  const auto res = std::to_chars(digits, digits + sizeof digits, value);
+  out += ' ';
+  out.append(digits, res.ptr);
+  out += ' ';
 }
 
 Number_File_Result Replace_File(const std::string &path, std::string_view text) {

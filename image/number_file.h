@@ -67,6 +67,10 @@ Number_File_Result Parse_Number_Items(std::string_view text, const Number_Format
 Number_File_Result Read_Number_File(const std::string &path, const Number_Format &format,
                                     std::vector<long long> &values);
 
+// Appends value in the compact form of the writers: a blank, the decimal
+// digits (a "-" before them for a negative value), a blank.
+void Append_Compact_Number(std::string &out, long long value);
+
 // Puts text in place of the file at path as the head comment says. On a
 // failure before the rename the old file is untouched and no temporary file
 // is left behind; old_file_changed tells when a failed in-place write has
