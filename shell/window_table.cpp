@@ -5,6 +5,7 @@
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
+#include "editors/alignment/frm_adj_txp.h"
 #include "editors/channels/chann_window.h"
 #include "editors/channels/fm_window.h"
 #include "editors/options/option_window.h"
@@ -71,7 +72,7 @@ void Register_Windows(Window_Registry &registry) {
   registry.Register(win::frm_dtmf, &Open_Editor<frm_dtmf>);
   registry.Register(win::frm_2tone, &Open_Editor<frm_2tone>);
   registry.Register(win::frm_5tone, &Open_Editor<frm_5tone>);
-  registry.Register(win::frm_Adj_Txp, Child_Placeholder(win::frm_Adj_Txp));
+  registry.Register(win::frm_Adj_Txp, &Open_Editor<frm_Adj_Txp>);
   registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
   // Whole-radio read and write.
   registry.Register(win::Form_Comm_Read, &Open_Whole_Radio<Form_Comm_Read>);
