@@ -112,9 +112,9 @@ TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
 
 TEST_F(Main_Window, Placeholders_Carry_The_Window_Name) {
   MDImain &m = Make_Main();
-  QWidget *window = m.Windows().Open("frm_Adj_Txp");
+  QWidget *window = m.Windows().Open("Form_Write_PassWord");
   ASSERT_TRUE(window);
-  EXPECT_EQ(window->windowTitle(), "frm_Adj_Txp");
+  EXPECT_EQ(window->windowTitle(), "Form_Write_PassWord");
   EXPECT_TRUE(m.Mdi_Area()->subWindowList().contains(qobject_cast<QMdiSubWindow *>(window)));
   // The save dialog is a window of its own.
   m.Menu("File_saveas")->trigger();
