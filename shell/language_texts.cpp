@@ -1,5 +1,9 @@
 #include "shell/language_texts.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+
 #include "image/shared_state.h"
 
 namespace zv {
@@ -61,6 +65,27 @@ void Load_Language_Texts() {
     t.Dec_Func_Text_7 = QStringLiteral("7.Kill");
     t.Dec_Func_Text_8 = QStringLiteral("8.Revive");
   }
+}
+
+void Apply_Captions(QWidget *form, const Caption *captions, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const Caption &c = captions[i];
+    QObject *o = form->findChild<QObject *>(QString::fromLatin1(c.name));
+    const QString text = Lang_Text(c.en, c.cn);
+    if (auto *label = qobject_cast<QLabel *>(o))
+      label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(o))
+      button->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(o))
+      frame->setTitle(text);
+  }
+}
+
+QString Caption_Of(const QObject *control) {
+  if (auto *label = qobject_cast<const QLabel *>(control)) return label->text();
+  if (auto *button = qobject_cast<const QAbstractButton *>(control)) return button->text();
+  if (auto *frame = qobject_cast<const QGroupBox *>(control)) return frame->title();
+  return QString();
 }
 
 }  // namespace zv

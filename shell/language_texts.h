@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
+
+class QObject;
+class QWidget;
 
 namespace zv {
 
@@ -34,5 +38,19 @@ void Load_Language_Texts();
 
 // The text of the language in use: en when Lang_Chinese is false, else cn.
 QString Lang_Text(const char *en, const char *cn);
+
+// A control's caption in both languages, by the control's object name.
+struct Caption {
+  const char *name, *en, *cn;
+};
+// Gives each named control below form its caption in the language in use:
+// the text of a label or button, the title of a frame.
+void Apply_Captions(QWidget *form, const Caption *captions, size_t count);
+template <size_t N>
+void Apply_Captions(QWidget *form, const Caption (&captions)[N]) {
+  Apply_Captions(form, captions, N);
+}
+// The caption a label, button or frame shows; empty for any other object.
+QString Caption_Of(const QObject *control);
 
 }  // namespace zv

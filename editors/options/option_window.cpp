@@ -21,6 +21,7 @@
 #include "platform/focus_check.h"
 #include "platform/key_filter.h"
 #include "platform/list_combo.h"
+#include "shell/language_texts.h"
 #include "shell/main_window.h"
 
 namespace zv {
@@ -29,10 +30,6 @@ namespace {
 
 constexpr int kOptFirstLine = 224;  // option byte i: line 224 + i / 16, column i % 16
 constexpr int kPonFirstLine = 248;  // power-on line k: image line 248 + k
-
-struct Caption {
-  const char *name, *en, *cn;
-};
 
 // Window title, buttons, the power-on frame and the labels whose captions
 // the window sets when it loads.
@@ -426,16 +423,7 @@ void frm_option::Build_Controls() {
 }
 
 void frm_option::Set_Captions() {
-  for (const Caption &c : kCaptions) {
-    QObject *o = findChild<QObject *>(QString::fromLatin1(c.name));
-    const QString text = Text(c.en, c.cn);
-    if (auto *label = qobject_cast<QLabel *>(o))
-      label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(o))
-      button->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(o))
-      frame->setTitle(text);
-  }
+  Apply_Captions(this, kCaptions);
 }
 
 void frm_option::Form_Load(QWidget *window, const Main_Sizing &main) {

@@ -32,10 +32,6 @@ constexpr int kCodeFirstLine = 591;  // code n on line 591 + n
 constexpr int kSettingsLine = 607;
 constexpr int kCodes = 15;
 
-struct Caption {
-  const char *name, *en, *cn;
-};
-
 constexpr Caption kCaptions[] = {
     {"Frame_std", "5 TONE Standard Frequency", "5 TONE 标准频率"},
     {"Label_std_name", "Standard Name", "标准名称"},
@@ -267,16 +263,7 @@ void frm_5tone::Build_Controls() {
 
 void frm_5tone::Set_Captions() {
   setWindowTitle(Tr("5 Tone Encode/Decode ", "5音信令编解码参数编辑"));
-  for (const Caption &c : kCaptions) {
-    QObject *o = findChild<QObject *>(QString::fromLatin1(c.name));
-    const QString text = Tr(c.en, c.cn);
-    if (auto *label = qobject_cast<QLabel *>(o))
-      label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(o))
-      button->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(o))
-      frame->setTitle(text);
-  }
+  Apply_Captions(this, kCaptions);
   for (int i = 0; i < 3; ++i) {
     const QString text = Tr(kFrameChecks[i].en, kFrameChecks[i].cn);
     Check_Decode_HJ[static_cast<size_t>(i)]->setText(text);

@@ -26,10 +26,6 @@ namespace zv {
 
 namespace {
 
-struct Caption {
-  const char *name, *en, *cn;
-};
-
 constexpr Caption kCaptions[] = {
     {"Frame_Encode", "DTMF Encode", "DTMF 编码"},
     {"Label_encode_xh", "Number", "编码码组"},
@@ -244,19 +240,6 @@ void frm_dtmf::Build_Controls() {
   }
 }
 
-void frm_dtmf::Set_Captions() {
-  for (const Caption &c : kCaptions) {
-    QObject *o = findChild<QObject *>(QString::fromLatin1(c.name));
-    const QString text = Lang_Text(c.en, c.cn);
-    if (auto *label = qobject_cast<QLabel *>(o))
-      label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(o))
-      button->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(o))
-      frame->setTitle(text);
-  }
-}
-
 void frm_dtmf::Form_Load(QWidget *window, const Main_Sizing &main) {
   // Without a child window (a benchmark) the form is a window of its own.
   if (!window) window = this;
@@ -272,7 +255,7 @@ void frm_dtmf::Form_Load(QWidget *window, const Main_Sizing &main) {
   Frame_Encode->setVisible(true);
   // 4. Captions.
   setWindowTitle(Lang_Text("DTMF Encode/Decode ", "DTMF 编解码参数编辑"));
-  Set_Captions();
+  Apply_Captions(this, kCaptions);
   // 5. The exchange idle, its timers off; the bar hidden, the label empty.
   panel_->Engine().Stop();
   ProgressBar1->hide();

@@ -129,7 +129,6 @@ class frm_dtmf : public QWidget, public Activated_Form {
 
  private:
   void Build_Controls();
-  void Set_Captions();
 
   // The image row of a code box, from the page fields.
   int Code_Row(const QLineEdit *box) const;

@@ -14,6 +14,7 @@
 #include "comm/exchange_panel.h"
 #include "image/option_defaults.h"
 #include "image/option_lists.h"
+#include "shell/language_texts.h"
 #include "tests/options/option_fixture.h"
 
 namespace zv::test {
@@ -75,11 +76,7 @@ TEST_F(Option_Window, Captions_By_Language) {
       SCOPED_TRACE(c.name);
       QObject *o = form->findChild<QObject *>(c.name);
       ASSERT_NE(o, nullptr);
-      QString text;
-      if (auto *l = qobject_cast<QLabel *>(o)) text = l->text();
-      if (auto *b = qobject_cast<QAbstractButton *>(o)) text = b->text();
-      if (auto *g = qobject_cast<QGroupBox *>(o)) text = g->title();
-      EXPECT_EQ(text, QString::fromUtf8(chinese ? c.cn : c.en));
+      EXPECT_EQ(Caption_Of(o), QString::fromUtf8(chinese ? c.cn : c.en));
     }
     form->Command_close_Click();
     Flush_Deletes();

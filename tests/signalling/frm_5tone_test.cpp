@@ -13,6 +13,7 @@
 #include "platform/flex_grid.h"
 #include "platform/list_combo.h"
 #include "platform/tab_strip.h"
+#include "shell/language_texts.h"
 #include "tests/signalling/tone5_fixture.h"
 
 namespace zv::test {
@@ -59,11 +60,7 @@ TEST_F(Tone5_Window, Opens_From_The_Menu_With_Its_Captions_In_Both_Languages) {
     for (const Case &c : cases) {
       QObject *o = form->findChild<QObject *>(c.name);
       ASSERT_NE(o, nullptr) << c.name;
-      QString text;
-      if (auto *l = qobject_cast<QLabel *>(o)) text = l->text();
-      if (auto *b = qobject_cast<QAbstractButton *>(o)) text = b->text();
-      if (auto *g = qobject_cast<QGroupBox *>(o)) text = g->title();
-      EXPECT_EQ(text, QString::fromUtf8(chinese ? c.cn : c.en)) << c.name;
+      EXPECT_EQ(Caption_Of(o), QString::fromUtf8(chinese ? c.cn : c.en)) << c.name;
     }
     // Two tabs only; the standards page shows.
     ASSERT_EQ(form->TabStrip1->count(), 2);

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "image/signal_defaults.h"
+#include "shell/language_texts.h"
 #include "tests/signalling/frm_dtmf_fixture.h"
 
 namespace zv::test {
@@ -426,11 +427,7 @@ TEST_F(Dtmf_Window, Captions_By_Language) {
       SCOPED_TRACE(c.name);
       QObject *o = form->findChild<QObject *>(c.name);
       ASSERT_NE(o, nullptr);
-      QString text;
-      if (auto *l = qobject_cast<QLabel *>(o)) text = l->text();
-      if (auto *b = qobject_cast<QAbstractButton *>(o)) text = b->text();
-      if (auto *g = qobject_cast<QGroupBox *>(o)) text = g->title();
-      EXPECT_EQ(text, QString::fromUtf8(chinese ? c.cn : c.en));
+      EXPECT_EQ(Caption_Of(o), QString::fromUtf8(chinese ? c.cn : c.en));
     }
     for (int i = 0; i < 15; ++i) EXPECT_EQ(form->Label_xh[static_cast<size_t>(i)]->text(), QString::number(i + 1));
     form->Command_close_Click();
