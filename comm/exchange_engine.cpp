@@ -318,22 +318,28 @@ void Exchange_Engine::Take(int n, uint8_t *dest, size_t dest_size) {
   }
 }
 
+bool Exchange_Engine::Short_Of(int n) {
+  if (msc_->In_Buffer_Count() >= n) return false;
+  msc_->Notify_At(n);
+  return true;
+}
+
 void Exchange_Engine::MSC_OnComm() {
   if (!msc_->Is_Open() || !(Read_Busy || Write_Busy)) return;
   switch (Params.Variant) {
     case Exchange_Variant::Identify:
-      if (Data_Phase || msc_->In_Buffer_Count() <= kIdent_Take - 1) return;
+      if (Data_Phase || Short_Of(kIdent_Take)) return;
       Take(kIdent_Take, Recv_Buf.data(), Recv_Buf.size());
       msc_->Discard_Input();
       On_Ident_Reply();
       return;
     case Exchange_Variant::Password_Dialog:
       if (Hs_Stage == 0) {
-        if (msc_->In_Buffer_Count() <= kIdent_Take - 1) return;
+        if (Short_Of(kIdent_Take)) return;
         Take(kIdent_Take, Recv_Buf.data(), Recv_Buf.size());
         On_Ident_Reply();
       } else if (Hs_Stage == 1) {
-        if (msc_->In_Buffer_Count() <= kBlock_Take - 1) return;
+        if (Short_Of(kBlock_Take)) return;
         Take(kBlock_Take, Recv_Buf.data(), Recv_Buf.size());
         On_Dialog_Block_Reply();
       } else {
@@ -353,12 +359,12 @@ void Exchange_Engine::MSC_OnComm() {
     return;
   }
   if (Hs_Stage == 0) {
-    if (msc_->In_Buffer_Count() <= kIdent_Take - 1) return;
+    if (Short_Of(kIdent_Take)) return;
     Take(kIdent_Take, Recv_Buf.data(), Recv_Buf.size());
     msc_->Discard_Input();
     On_Ident_Reply();
   } else if (Hs_Stage == 1) {
-    if (msc_->In_Buffer_Count() <= kPassword_Take - 1) return;
+    if (Short_Of(kPassword_Take)) return;
     Take(kPassword_Take, Recv_Buf.data(), Recv_Buf.size());
     msc_->Discard_Input();
     On_Password_Reply();
@@ -495,7 +501,7 @@ int Exchange_Engine::Frame_Data_Start(const std::array<uint8_t, 71> &frame, Data
 }
 
 bool Exchange_Engine::Take_Block(std::array<uint8_t, 71> *frame) {
-  if (msc_->In_Buffer_Count() < kBlock_Take) return false;
+  if (Short_Of(kBlock_Take)) return false;
   Take(kBlock_Take, frame->data(), frame->size());
   msc_->Discard_Input();
   // An answer whose data would run past the bytes taken is no answer: nothing

@@ -225,6 +225,9 @@ class Exchange_Engine {
   void Close_Port();
   void Finish();
   void Default_Store();
+  // True when fewer than n received bytes wait; the port is then told that
+  // nothing happens before n do.
+  bool Short_Of(int n);
   // Takes n received bytes into dest (the rest of dest is cleared first).
   void Take(int n, uint8_t *dest, size_t dest_size);
   int Write_Line(int block) const;

@@ -6,7 +6,8 @@
 // the port does not exist or is held by this program or another one. A byte
 // handed to Output() leaves at once. In_Buffer_Count() counts every received
 // byte not yet taken, including what the kernel holds. On_Comm is called on
-// the user-interface thread when bytes have arrived (the receive event).
+// the user-interface thread when bytes have arrived (the receive event), and
+// only with new bytes waiting.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,12 @@ class Serial_Port {
   virtual void Discard_Input() = 0;
   // Drops bytes handed over but not yet sent (OutBufferCount := 0).
   virtual void Discard_Output() = 0;
+
+  // The receiver cannot act before `count` bytes wait: the port may leave out
+  // the receive events until then. It holds for the next event only; that
+  // event, Discard_Input() and Close() end it. The default keeps one event
+  // per arrival.
+  virtual void Notify_At(int count) { (void)count; }
 
   std::function<void()> On_Comm;
 };

@@ -22,6 +22,12 @@ namespace {
 
 std::string Errno_Text(int err) { return std::strerror(err); }
 
+// The line's speed: 9600 baud, 10 bits a byte with start and stop bit.
+constexpr double kByte_Ms = 10.0 * 1000.0 / 9600.0;
+// While awaiting bytes, the last few are received with the notifier on, so
+// that a late wake-up never delays the last byte.
+constexpr int kAwake_Bytes = 3;
+
 // Whether the process holding a lock file still runs.
 bool Process_Alive(long pid) {
   if (pid <= 0) return false;
@@ -112,6 +118,12 @@ void Uucp_Lock::Release() {
 
 // ---------------------------------------------------------- Tty_Serial_Port
 
+Tty_Serial_Port::Tty_Serial_Port() {
+  wake_.setSingleShot(true);
+  wake_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&wake_, &QTimer::timeout, [this] { On_Wake(); });
+}
+
 Tty_Serial_Port::~Tty_Serial_Port() { Close(); }
 
 bool Tty_Serial_Port::Open(int com_port, std::string *error) {
@@ -171,7 +183,10 @@ bool Tty_Serial_Port::Open_Path(const std::string &path, std::string *error) {
   tcflush(fd, TCIOFLUSH);
 
   fd_ = fd;
+  hung_up_ = false;
   buffer_.clear();
+  awaited_ = 0;
+  last_arrival_ = 0;
   notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { On_Readable(); });
   return true;
@@ -180,6 +195,8 @@ bool Tty_Serial_Port::Open_Path(const std::string &path, std::string *error) {
 void Tty_Serial_Port::Close() {
   if (fd_ < 0) return;
   // No notification after Close().
+  wake_.stop();
+  awaited_ = 0;
   if (notifier_) {
     notifier_->setEnabled(false);
     notifier_.reset();
@@ -213,8 +230,9 @@ void Tty_Serial_Port::Output(uint8_t byte) {
   }
 }
 
-void Tty_Serial_Port::Read_Available() {
-  if (fd_ < 0) return;
+size_t Tty_Serial_Port::Read_Available() {
+  if (fd_ < 0) return 0;
+  const size_t before = buffer_.size();
   uint8_t buf[1024];
   for (;;) {
     const ssize_t n = ::read(fd_, buf, sizeof buf);
@@ -226,19 +244,65 @@ void Tty_Serial_Port::Read_Available() {
     if (n == 0 || errno != EAGAIN) {
       // Hang-up or a vanished device: the notifier would report it again
       // and again, so it is stopped; the exchange's watchdog ends the attempt.
+      hung_up_ = true;
+      wake_.stop();
       if (notifier_) notifier_->setEnabled(false);
     }
-    return;
+    return buffer_.size() - before;
   }
 }
 
-void Tty_Serial_Port::On_Readable() {
-  const size_t before = buffer_.size();
-  Read_Available();
-  if (buffer_.size() == before) return;
+void Tty_Serial_Port::On_Readable() { Arrived(Read_Available()); }
+
+void Tty_Serial_Port::On_Wake() {
+  if (fd_ < 0 || hung_up_) return;
+  notifier_->setEnabled(true);
+  Arrived(Read_Available());
+}
+
+void Tty_Serial_Port::Arrived(size_t got) {
+  if (got == 0) return;  // never a notification without new bytes
+  last_arrival_ = got;
+  if (awaited_ > 0) {
+    const int rest = awaited_ - In_Buffer_Count();
+    if (rest > 0) {
+      if (got == 1 && rest > kAwake_Bytes) Sleep_For_Bytes(rest - kAwake_Bytes);
+      return;
+    }
+    awaited_ = 0;
+  }
+  Notify();
+}
+
+void Tty_Serial_Port::Notify() {
   // A copy: the handler may close this port or delete it.
   const std::function<void()> handler = On_Comm;
   if (handler) handler();
+}
+
+void Tty_Serial_Port::Notify_At(int count) {
+  if (fd_ < 0 || hung_up_) return;
+  awaited_ = count;
+  const int rest = count - In_Buffer_Count();
+  // Only a line that hands over its bytes one at a time, as they come off
+  // the wire, says when the rest can come at the earliest; one that hands
+  // them over in bursts (an adapter that collects them first) may have more
+  // on the way already, so there every arrival is looked at.
+  if (last_arrival_ == 1 && rest > kAwake_Bytes) Sleep_For_Bytes(rest - kAwake_Bytes);
+}
+
+void Tty_Serial_Port::Sleep_For_Bytes(int bytes) {
+  // The notifier stays off meanwhile: each byte would wake the program, and
+  // on a paced line a wake-up costs far more than the byte is worth.
+  notifier_->setEnabled(false);
+  wake_.start(static_cast<int>(bytes * kByte_Ms));
+}
+
+void Tty_Serial_Port::Stop_Awaiting() {
+  awaited_ = 0;
+  last_arrival_ = 0;
+  wake_.stop();
+  if (notifier_ && !hung_up_) notifier_->setEnabled(true);
 }
 
 int Tty_Serial_Port::In_Buffer_Count() {
@@ -259,7 +323,9 @@ int Tty_Serial_Port::Input() {
 
 void Tty_Serial_Port::Discard_Input() {
   buffer_.clear();
-  if (fd_ >= 0) tcflush(fd_, TCIFLUSH);
+  if (fd_ < 0) return;
+  tcflush(fd_, TCIFLUSH);
+  Stop_Awaiting();
 }
 
 void Tty_Serial_Port::Discard_Output() {

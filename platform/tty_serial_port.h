@@ -9,11 +9,16 @@
 // directory is writable (see ARCHITECTURE.md, "Serial port and timers").
 //
 // Received bytes are read into a buffer of our own when the event loop
-// reports them (a QSocketNotifier); each arrival gives one On_Comm call.
+// reports them (a QSocketNotifier); each arrival gives one On_Comm call,
+// unless the receiver has said how many bytes it needs (Notify_At): then the
+// call comes once that many wait, and on a line that hands over its bytes
+// one by one the port sleeps through the wire time of all but the last few
+// of them instead of waking for each (see ARCHITECTURE.md).
 // Output() writes the byte to the device at once.
 #pragma once
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <deque>
 #include <memory>
 #include <string>
@@ -48,7 +53,7 @@ class Uucp_Lock {
 
 class Tty_Serial_Port : public Serial_Port {
  public:
-  Tty_Serial_Port() = default;
+  Tty_Serial_Port();
   ~Tty_Serial_Port() override;
   Tty_Serial_Port(const Tty_Serial_Port &) = delete;
   Tty_Serial_Port &operator=(const Tty_Serial_Port &) = delete;
@@ -64,6 +69,7 @@ class Tty_Serial_Port : public Serial_Port {
   int Input() override;
   void Discard_Input() override;
   void Discard_Output() override;
+  void Notify_At(int count) override;
 
   // The bytes already taken from the device into the port's own buffer; the
   // rest of In_Buffer_Count() still waits in the kernel. Every On_Comm call
@@ -75,11 +81,23 @@ class Tty_Serial_Port : public Serial_Port {
 
  private:
   void On_Readable();
-  void Read_Available();
+  void On_Wake();
+  // Takes what the kernel holds into the buffer; returns how many bytes.
+  size_t Read_Available();
+  // An arrival of `got` bytes: tells the receiver, or waits on for the
+  // bytes it awaits.
+  void Arrived(size_t got);
+  void Sleep_For_Bytes(int bytes);
+  void Stop_Awaiting();
+  void Notify();
 
   int fd_ = -1;
+  bool hung_up_ = false;
   std::unique_ptr<QSocketNotifier> notifier_;
   std::deque<uint8_t> buffer_;
+  int awaited_ = 0;            // bytes the receiver needs; 0: every arrival notifies
+  size_t last_arrival_ = 0;    // bytes of the latest arrival
+  QTimer wake_;                // ends a sleep through the wire time of awaited bytes
   Uucp_Lock lock_;
 };
 

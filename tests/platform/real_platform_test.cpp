@@ -233,6 +233,40 @@ TEST_F(TtyPortTest, RawExchangeWithTheSimulatedRadio) {
   EXPECT_FALSE(port.Is_Open());
 }
 
+// A receiver that needs a whole answer says so (as the engine does whenever
+// it finds fewer bytes than it takes): the next notification then comes only
+// once that many wait, whatever the port does with the arrivals meanwhile. A
+// discard ends the wait.
+TEST_F(TtyPortTest, ANotificationWaitsForTheBytesTheReceiverNeeds) {
+  Tty_Serial_Port port;
+  ASSERT_TRUE(port.Open(5));
+  int needed = 50;  // the identification answer
+  std::vector<int> seen;
+  port.On_Comm = [&] {
+    seen.push_back(port.In_Buffer_Count());
+    if (seen.back() < needed) port.Notify_At(needed);
+  };
+  Send(port, Opening());
+  ASSERT_TRUE(Run_Until([&] { return !seen.empty() && seen.back() >= 50; }));
+  for (size_t i = 0; i + 1 < seen.size(); ++i) EXPECT_LT(seen[i], 50) << i;
+  EXPECT_LE(seen.size(), 2u) << "a notification came before the 50 bytes asked for";
+  EXPECT_EQ(Take(port, 50)[49], kIdent_End);
+
+  // Asking for more than will come (the 21 bytes of the password answer),
+  // then discarding: later arrivals notify again at once.
+  needed = 100;
+  seen.clear();
+  Send(port, {kAck, 0x53, 0x3D, 0xF0, 0x10});
+  ASSERT_TRUE(Run_Until([&] { return port.In_Buffer_Count() >= 21; }));
+  EXPECT_EQ(seen.size(), 1u) << "only the first arrival, before the receiver asked for 100";
+  port.Discard_Input();
+  needed = 0;
+  seen.clear();
+  Send(port, {0x53, 0x00, 0x00, 0x40});
+  ASSERT_TRUE(Run_Until([&] { return !seen.empty(); })) << "the discard ended the wait for 100 bytes";
+  EXPECT_LT(seen.front(), 69);
+}
+
 TEST_F(TtyPortTest, AReceiveHandlerMayDeleteItsPort) {
   // A window that closes from its receive handler takes its port with it.
   auto port = std::make_unique<Tty_Serial_Port>();
