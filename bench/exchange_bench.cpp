@@ -1,9 +1,9 @@
 // A whole read (201 blocks) and a whole write (784 packets) with the engine
 // on the real back end, against the radio_sim program on a pseudo-terminal
 // paced at 9600-baud wire time. Prints, for each: the elapsed time, the
-// protocol's own minimum (the wire time of every byte both ways plus the
-// 15 ms before each frame), their ratio, and the processor time used by this
-// program and by the simulator. The contents are checked too.
+// protocol's own minimum (bench/protocol_minimum.h), their ratio, and the
+// processor time used by this program and by the simulator. The contents are
+// checked too.
 //
 // Build without sanitizers for meaningful processor figures, e.g.
 //   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
@@ -19,6 +19,7 @@
 #include <memory>
 #include <sstream>
 
+#include "bench/protocol_minimum.h"
 #include "comm/exchange_presets.h"
 #include "image/dat_file.h"
 #include "tests/e2e/real_exchange.h"
@@ -48,41 +49,13 @@ double Process_Cpu_Ms(pid_t pid) {
   return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// The protocol's own minimum of a standard read or write: every byte on the
-// wire, both ways, at 9600 baud, and the 15 ms before each frame.
-struct Minimum {
-  long pc_bytes = 0, radio_bytes = 0, frames = 0;
-  double Ms() const { return static_cast<double>(pc_bytes + radio_bytes) * kByte_Wire_Ms + 15.0 * frames; }
-};
-
-Minimum Protocol_Minimum(const Exchange_Params &p, bool write) {
-  Minimum m;
-  m.frames = 2;                  // opening command, password request
-  m.pc_bytes = 8 + 4;
-  m.radio_bytes = 1 + 49 + 21;   // 06 + identification, password answer
-  if (p.Ident_Wait != kNo_Wait) m.pc_bytes += 1;
-  if (p.Pass_Wait != kNo_Wait) m.pc_bytes += 1;
-  const bool lead = p.Pass_Wait == kNo_Wait;  // the first frame carries the Ack
-  if (write) {
-    m.frames += p.Write_Blocks;
-    m.pc_bytes += (lead ? 21 : 20) + 21L * (p.Write_Blocks - 1);
-    m.radio_bytes += p.Write_Blocks;
-  } else {
-    const long requests = p.Read_Last + 2 - p.First_Frame_No;
-    m.frames += requests;
-    m.pc_bytes += (lead ? 5 : 4) + 4 * (requests - 1) + requests;  // requests and their Acks
-    m.radio_bytes += 69 * requests;
-  }
-  return m;
-}
-
-void Report(const char *what, const e2e::Exchange_Outcome &o, const Minimum &m, double own_cpu, double sim_cpu,
+void Report(const char *what, const e2e::Exchange_Outcome &o, const bench::Wire_Count &m, double own_cpu, double sim_cpu,
             bool content_ok) {
   const double min_ms = m.Ms();
   std::printf("%s: %s, content %s\n", what, o.completed ? "completed" : "FAILED", content_ok ? "ok" : "WRONG");
   std::printf("  elapsed          %9.1f ms\n", o.elapsed_ms);
-  std::printf("  protocol minimum %9.1f ms  (%ld bytes from the PC, %ld from the radio, %ld frames)\n", min_ms,
-              m.pc_bytes, m.radio_bytes, m.frames);
+  std::printf("  protocol minimum %9.1f ms  (%ld bytes from the PC, %ld from the radio, %ld frames, %ld counting steps)\n",
+              min_ms, m.pc_bytes, m.radio_bytes, m.frames, m.counting_steps);
   std::printf("  ratio            %9.4f\n", o.elapsed_ms / min_ms);
   std::printf("  processor, this program %8.1f ms = %.2f %% of elapsed\n", own_cpu, 100.0 * own_cpu / o.elapsed_ms);
   std::printf("  processor, simulator    %8.1f ms = %.2f %% of elapsed\n", sim_cpu, 100.0 * sim_cpu / o.elapsed_ms);
@@ -121,7 +94,7 @@ int main(int argc, char **argv) {
   bool read_ok = true;
   for (int r = 0; r <= 787; ++r)
     for (int c = 0; c < 16; ++c) read_ok = read_ok && image(r, c) == (*radio)(r, c);
-  Report("whole read, 201 blocks", read, Protocol_Minimum(read_params, false), cpu1 - cpu0, sim1 - sim0, read_ok);
+  Report("whole read, 201 blocks", read, bench::Standard_Exchange(read_params, false), cpu1 - cpu0, sim1 - sim0, read_ok);
 
   // Whole write of a new content.
   for (int r = 0; r < 784; ++r)
@@ -137,7 +110,7 @@ int main(int argc, char **argv) {
   bool write_ok = Load_Image_File(after_file, *after).Ok();
   for (int r = 0; write_ok && r < 784; ++r)
     for (int c = 0; c < 16; ++c) write_ok = write_ok && (*after)(r, c) == image(r, c);
-  Report("whole write, 784 packets", write, Protocol_Minimum(write_params, true), cpu1 - cpu0, sim1 - sim0,
+  Report("whole write, 784 packets", write, bench::Standard_Exchange(write_params, true), cpu1 - cpu0, sim1 - sim0,
          write_ok);
   return read.completed && write.completed && read_ok && write_ok ? 0 : 1;
 }

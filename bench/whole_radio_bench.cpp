@@ -9,6 +9,7 @@
 #include "bench/window_bench.h"
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
+#include "comm/exchange_presets.h"
 
 namespace {
 
@@ -31,19 +32,13 @@ int main(int argc, char **argv) {
   Bench_Radio radio;
   if (!radio.Start()) return 1;
 
-  // Read: opening 8 -> 50, password request 4 -> 21, frame 1 (5 with the
-  // leading Ack) -> 69, frames 2-201 4 -> 69; 40000 counting steps.
   Run_Window({"whole read", &Load_Whole_Radio<Form_Comm_Read>,
               [](QWidget *w) { static_cast<Form_Comm_Read *>(w)->Command_read_Click(); },
-              "Complete reading data from the transceiver.",
-              Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 5, 69}, {200, 4, 69}}, 40000)},
+              "Complete reading data from the transceiver.", Standard_Exchange(presets::Whole_Read(), false).Ms()},
              radio.messages);
-  // Write: opening 8 -> 50, password request 4 -> 21 (then an Ack), packet 0
-  // 20 -> 1, packets 1-783 21 -> 1; 4000 + 4000 counting steps.
   Run_Window({"whole write", &Load_Whole_Radio<Form_Comm_Write>,
               [](QWidget *w) { static_cast<Form_Comm_Write *>(w)->Command_Write_Click(); },
-              "Complete Written the data to transceiver.",
-              Minimum_Ms({{1, 8, 50}, {1, 5, 21}, {1, 20, 1}, {783, 21, 1}}, 8000)},
+              "Complete Written the data to transceiver.", Standard_Exchange(presets::Whole_Write(), true).Ms()},
              radio.messages);
   return 0;
 }

@@ -572,10 +572,8 @@ void Exchange_Engine::On_Write_Ack() {
         Finish();
         return;
       }
-      const std::shared_ptr<bool> alive = alive_;
-      if (Steps.Show_Progress) Steps.Show_Progress(n);
-      if (!*alive) return;
       Queue_Write_Packet(true, Blk_Addr_Hi + n / 16, Blk_Addr_Lo + (n % 16) * 16, Write_Line(n));
+      if (Steps.Show_Progress) Steps.Show_Progress(n);
     } else {
       Queue_Write_Packet(true, Blk_Addr_Hi + 0x10 + n / 16, Blk_Addr_Lo + (n % 16) * 16, Write_Line(0x100 + n));
       Block_No = n + 1;
@@ -588,11 +586,11 @@ void Exchange_Engine::On_Write_Ack() {
     Finish();
     return;
   }
-  const std::shared_ptr<bool> alive = alive_;
-  if (Steps.Show_Progress) Steps.Show_Progress(Block_No);
-  if (!*alive) return;
-  Queue_Write_Packet(true, Blk_Addr_Hi + Block_No / 16, Blk_Addr_Lo + (Block_No % 16) * 16, Write_Line(Block_No));
-  ++Block_No;
+  // The packet is queued before the progress is drawn, so that its 15 ms run
+  // from the Ack and not from after the drawing.
+  const int n = Block_No++;
+  Queue_Write_Packet(true, Blk_Addr_Hi + n / 16, Blk_Addr_Lo + (n % 16) * 16, Write_Line(n));
+  if (Steps.Show_Progress) Steps.Show_Progress(n);
 }
 
 void Exchange_Engine::Finish() {

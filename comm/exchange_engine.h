@@ -93,8 +93,9 @@ struct Exchange_Steps {
   //   read: after each request but the first; n = the frame just stored, and
   //     Block_No still equals n (the request asks for frame n + 1).
   //     Channels: n = Block_No after the step (the frame now requested).
-  //   write: before each packet but the first; n = the packet being sent
-  //     (Block_No). Channels: record packets only, n = the record line.
+  //   write: for each packet but the first, once it is queued (its bytes
+  //     leave 15 ms later); n = the packet queued (Block_No already counts
+  //     past it). Channels: record packets only, n = the record line.
   std::function<void(int n)> Show_Progress;
   // The first data frame has been queued (after the password step, or after
   // the identification in the alignment editor).
