@@ -15,6 +15,7 @@
 #include "editors/options/option_window.h"
 #include "editors/signalling/frm_2tone.h"
 #include "editors/signalling/frm_dtmf.h"
+#include "editors/signalling/frm_5tone.h"
 #include "platform/twips.h"
 
 namespace {
@@ -28,6 +29,7 @@ QWidget *Load_Editor() {
   QApplication::processEvents();
   return w;
 }
+
 
 }  // namespace
 
@@ -73,6 +75,13 @@ int main(int argc, char **argv) {
       {"DTMF write", &Load_Editor<zv::frm_dtmf>, [](QWidget *w) { static_cast<zv::frm_dtmf *>(w)->Command_Write_Click(); },
        "Complete Written DTMF Signal parameters to the transceiver.",
        Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {31, 21, 1}}, 44000)},
+      {"5-tone read", &Load_Editor<zv::frm_5tone>,
+       [](QWidget *w) { static_cast<zv::frm_5tone *>(w)->Command_read_Click(); },
+       "Complete reading the data from transceiver.", Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {8, 4, 69}}, 44000)},
+      {"5-tone write", &Load_Editor<zv::frm_5tone>,
+       [](QWidget *w) { static_cast<zv::frm_5tone *>(w)->Command_Write_Click(); },
+       "Complete Written Signal parameters to the transceiver.",
+       Minimum_Ms({{1, 8, 50}, {1, 4, 21}, {1, 20, 1}, {95, 21, 1}}, 44000)},
   };
 
   if (rows.empty()) {

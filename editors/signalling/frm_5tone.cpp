@@ -91,6 +91,7 @@ frm_5tone::frm_5tone(QWidget *parent) : QWidget(parent) {
   setup.close_button_text = kBusy_Text;
   setup.busy_closing = Busy_Closing::Silent;
   panel_ = std::make_unique<Exchange_Panel>(this, presets::Tone5(), setup);
+  Text_PassWord = panel_->Text_PassWord;
   Build_Controls();
 }
 
@@ -353,6 +354,7 @@ void frm_5tone::Layout() {
 }
 
 void frm_5tone::Form_Load(QWidget *window, const Main_Sizing &main) {
+  if (!window) window = this;
   window_ = window;
   // 1. Size, centre, show.
   const double width = main.Width / 1.3;

@@ -43,7 +43,8 @@ class frm_5tone : public QWidget {
   explicit frm_5tone(QWidget *parent = nullptr);
   ~frm_5tone() override;
 
-  // Opening steps; window is the child window that holds this form.
+  // Opening steps; window is the child window that holds this form (none:
+  // the form is a window of its own).
   void Form_Load(QWidget *window, const Main_Sizing &main);
 
   void Init_5Tone_Lists();
@@ -132,6 +133,7 @@ class frm_5tone : public QWidget {
   QPushButton *Command_open = nullptr;
   QPushButton *Command_close = nullptr;
   QLabel *Label_PassWord = nullptr;
+  QLineEdit *Text_PassWord = nullptr;  // the exchange panel's box
 
  protected:
   void closeEvent(QCloseEvent *event) override;
