@@ -8,6 +8,7 @@
 #include <string>
 
 #include "image/radio_image.h"
+#include "image/sig_file.h"
 #include "image/tone5_tables.h"
 
 namespace zv {
@@ -86,6 +87,9 @@ struct Shared_State {
   Pending_File Save_Pending;
   Pending_File Dlg_Open_Flag;
   Pending_File Dlg_Save_Flag;
+  // The signal file between reading and writing: what one load or save
+  // leaves in it is where the next build starts.
+  Sig_File_Buffer Sig_File_Buf{};
 };
 
 // The one instance of the running program.

@@ -8,16 +8,21 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <cmath>
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "image/num_text.h"
 #include "image/shared_state.h"
+#include "image/sig_file.h"
 #include "image/signal_defaults.h"
 #include "image/symbol_codec.h"
 #include "platform/flex_grid.h"
 #include "platform/focus_check.h"
 #include "platform/key_filter.h"
 #include "platform/list_combo.h"
+#include "platform/platform.h"
+#include "platform/timer.h"
 #include "platform/tab_strip.h"
 #include "shell/language_texts.h"
 #include "shell/main_window.h"
@@ -52,6 +57,18 @@ constexpr Caption kCaptions[] = {
     {"Command_open", "Open", "打  开"},
     {"Command_close", "Close", "关  闭"},
 };
+
+constexpr Caption kDecodeCaptions[] = {
+    {"Label_F1", "Frame 1", "帧 1"},  {"Label_F2", "Frame 2", "帧 2"},     {"Label_F3", "Frame 3", "帧 3"},
+    {"Label_Disp", "DISP", "屏幕显示"}, {"Label_led", "LED", "指示灯"},     {"Label_ctrl", "CTRL", "控制输出"},
+    {"Label_Tishi", "ALERT", "提示音"}, {"Frame_Dec_xx", "Execute after Code 1 Decode Succeeded   ",
+                                        " 1 信息码各组编码成功解码后执行操作  "},
+};
+
+constexpr const char *kDecode_Header_En =
+    "^Code|^Standard|^Frame1|^          Function       |^Frame2|^     Function    |^Frame3|^    Function   |^Transpond";
+constexpr const char *kDecode_Header_Cn =
+    "^信息码|^使用标准|^ 第1帧解码 |^ 功    能 |^ 第2帧解码 |^ 功    能 |^ 第3帧解码 |^ 功    能 |^ 回复码 ";
 
 constexpr Caption kFrameChecks[3] = {
     {"", "1 frame", "第 1 帧"}, {"", "2 frame", "第 2 帧"}, {"", "3 frame", "第 3 帧"}};
@@ -208,6 +225,7 @@ void frm_5tone::Build_Controls() {
   // Decode page: no tab shows it.
   Frame_Decode = make_frame(this, "Frame_Decode");
   Frame_Decode->hide();
+  Build_Decode_Page();
 
   // Buttons and the password label.
   auto make_button = [&](QPushButton *&button, const char *n) {
@@ -228,6 +246,11 @@ void frm_5tone::Build_Controls() {
   connect(Command_save, &QPushButton::clicked, this, &frm_5tone::Command_save_Click);
   connect(Command_open, &QPushButton::clicked, this, &frm_5tone::Command_open_Click);
   connect(Command_close, &QPushButton::clicked, this, &frm_5tone::Command_close_Click);
+
+  // The signal-file poll, running while the window is loaded.
+  timer4_ = Current_Platform().New_Timer();
+  Timer4 = timer4_.get();
+  Timer4->On_Tick = [this] { Timer4_Timer(); };
 
   focus_check_ = new Focus_Check(this, panel_->Alive());
   focus_check_->Watch(Text_Encode, [this] { Text_Encode_LostFocus(); });
@@ -265,6 +288,7 @@ void frm_5tone::Build_Controls() {
 void frm_5tone::Set_Captions() {
   setWindowTitle(Tr("5 Tone Encode/Decode ", "5音信令编解码参数编辑"));
   Apply_Captions(this, kCaptions);
+  Apply_Captions(this, kDecodeCaptions);
   for (int i = 0; i < 3; ++i) {
     const QString text = Tr(kFrameChecks[i].en, kFrameChecks[i].cn);
     Check_Decode_HJ[static_cast<size_t>(i)]->setText(text);
@@ -275,6 +299,7 @@ void frm_5tone::Set_Captions() {
   const bool cn = Shared().Lang_Chinese;
   MSF_Chann->Set_FormatString(QString::fromUtf8(cn ? kChann_Header_Cn : kChann_Header_En));
   MSF_Encode->Set_FormatString(QString::fromUtf8(cn ? kEncode_Header_Cn : kEncode_Header_En));
+  MSF_Decode->Set_FormatString(QString::fromUtf8(cn ? kDecode_Header_Cn : kDecode_Header_En));
   // The design's tabs make way for the two of the language in use.
   while (TabStrip1->count() > 0) TabStrip1->removeTab(0);
   TabStrip1->addTab(Tr("Standard", "标准"));
@@ -342,6 +367,7 @@ void frm_5tone::Layout() {
 
   // Decode page (hidden).
   Place(Frame_Decode, client_left, page_top, strip_width, page_height);
+  Layout_Decode_Page(strip_width);
 
   // Progress, buttons and password below the pages.
   const double below = page_top + page_height + 200;
@@ -370,8 +396,10 @@ void frm_5tone::Form_Load(QWidget *window, const Main_Sizing &main) {
   Frame_std->show();
   Frame_Encode->hide();
   Frame_Decode->hide();
-  // 4. The exchange idle.
+  // 4. The exchange idle; the signal-file poll runs from now on.
   Engine().Stop();
+  Timer4->Set_Interval(500);
+  Timer4->Set_Enabled(true);
   panel_->ProgressBar1->hide();
   // 5.
   Init_5Tone_Lists();
@@ -457,6 +485,10 @@ void frm_5tone::TabStrip1_Click() {
   Frame_std->setVisible(tab == 1);
   Frame_Encode->setVisible(tab == 2);
   Frame_Decode->setVisible(tab == 3);
+  if (tab == 3) {
+    Decode_Sel = 0;
+    Show_Decode_Flags(0);
+  }
   Combo_Encode->hide();
   Text_Encode->hide();
   enc_cell_ = {};
@@ -700,6 +732,418 @@ void frm_5tone::Command_close_Click() {
   }
 }
 
-void frm_5tone::closeEvent(QCloseEvent *event) { panel_->Close_Event(event); }
+void frm_5tone::closeEvent(QCloseEvent *event) {
+  panel_->Close_Event(event);
+  if (event->isAccepted()) Timer4->Set_Enabled(false);
+}
+
+// ---------------------------------------------------------------- decode page
+
+void frm_5tone::Build_Decode_Page() {
+  MSF_Decode = new Flex_Grid(Frame_Decode);
+  MSF_Decode->setObjectName(QStringLiteral("MSF_Decode"));
+  Combo_Decode = new List_Combo(Frame_Decode);
+  Combo_Decode->setObjectName(QStringLiteral("Combo_Decode"));
+  Combo_Decode->hide();
+  Text_Decode = new QLineEdit(Frame_Decode);
+  Text_Decode->setObjectName(QStringLiteral("Text_Decode"));
+  Text_Decode->hide();
+  Frame_Dec_xx = new QGroupBox(Frame_Decode);
+  Frame_Dec_xx->setObjectName(QStringLiteral("Frame_Dec_xx"));
+  for (const char *n : {"Label_F1", "Label_F2", "Label_F3", "Label_Disp", "Label_led", "Label_ctrl", "Label_Tishi"}) {
+    auto *l = new QLabel(Frame_Dec_xx);
+    l->setObjectName(QString::fromLatin1(n));
+  }
+  for (int d = 0; d < 5; ++d) {
+    auto *l = new QLabel(QString::number(d + 1), Frame_Dec_xx);
+    l->setObjectName(QStringLiteral("Label%1").arg(16 + d));
+  }
+  auto make_box = [this](const QString &name) {
+    auto *box = new QCheckBox(Frame_Dec_xx);
+    box->setObjectName(name);
+    connect(box, &QCheckBox::clicked, this, [this] { Store_Decode_Flags(Decode_Sel); });
+    return box;
+  };
+  for (int f = 0; f < 3; ++f) {
+    const size_t i = static_cast<size_t>(f);
+    Check_Disp[i] = make_box(QStringLiteral("Check_Disp(%1)").arg(f));
+    Check_Led[i] = make_box(QStringLiteral("Check_Led(%1)").arg(f));
+    Check_Kz[i] = make_box(QStringLiteral("Check_Kz(%1)").arg(f));
+    Check_Ts[i] = make_box(QStringLiteral("Check_Ts(%1)").arg(f));
+    for (int d = 0; d < 5; ++d) Check_zh[static_cast<size_t>(d)][i] = make_box(QStringLiteral("Check_zh%1(%2)").arg(d).arg(f));
+  }
+  Check_Dec_back = new QCheckBox(QStringLiteral("所有帧成功解码后回复"), Frame_Decode);
+  Check_Dec_back->setObjectName(QStringLiteral("Check_Dec_back"));
+  Check_Dec_Bcl = new QCheckBox(QStringLiteral("信道空闲时回复"), Frame_Decode);
+  Check_Dec_Bcl->setObjectName(QStringLiteral("Check_Dec_Bcl"));
+  Combo_Dec_Back_Time = new List_Combo(Frame_Decode);
+  Combo_Dec_Back_Time->setObjectName(QStringLiteral("Combo_Dec_Back_Time"));
+  Label8 = new QLabel(QStringLiteral("回复延迟时间（MS）"), Frame_Decode);
+  Label8->setObjectName(QStringLiteral("Label8"));
+  for (QWidget *w : std::initializer_list<QWidget *>{Check_Dec_Bcl, Combo_Dec_Back_Time, Label8}) w->setEnabled(false);
+  connect(Check_Dec_back, &QCheckBox::clicked, this, &frm_5tone::Check_Dec_back_Click);
+
+  MSF_Decode->On_Click = [this] { MSF_Decode_Click(); };
+  MSF_Decode->On_LeaveCell = [this] { MSF_Decode_LeaveCell(); };
+  MSF_Decode->On_DblClick = [this] { MSF_Decode_DblClick(); };
+  connect(Text_Decode, &QLineEdit::textEdited, this, &frm_5tone::Text_Decode_Change);
+}
+
+void frm_5tone::Layout_Decode_Page(double page_width) {
+  MSF_Decode->Set_Rows(16);
+  MSF_Decode->Set_FixedCols(1);
+  Place(MSF_Decode, 120, 300, page_width / 1.02, 4000);
+  Place(Frame_Dec_xx, 120, 4400, 9000, 1500);
+  const char *rows[3] = {"Label_F1", "Label_F2", "Label_F3"};
+  const char *heads[4] = {"Label_Disp", "Label_led", "Label_ctrl", "Label_Tishi"};
+  for (int f = 0; f < 3; ++f) Place(Frame_Dec_xx->findChild<QLabel *>(QString::fromLatin1(rows[f])), 120, 600 + f * 280, 900, 270);
+  for (int a = 0; a < 4; ++a) Place(Frame_Dec_xx->findChild<QLabel *>(QString::fromLatin1(heads[a])), 1100 + a * 900, 260, 880, 270);
+  for (int d = 0; d < 5; ++d) Place(Frame_Dec_xx->findChild<QLabel *>(QStringLiteral("Label%1").arg(16 + d)), 4900 + d * 800, 260, 600, 270);
+  for (int f = 0; f < 3; ++f) {
+    const size_t i = static_cast<size_t>(f);
+    const double top = 600 + f * 280;
+    QCheckBox *actions[4] = {Check_Disp[i], Check_Led[i], Check_Kz[i], Check_Ts[i]};
+    for (int a = 0; a < 4; ++a) Place(actions[a], 1100 + a * 900, top, 300, 270);
+    for (int d = 0; d < 5; ++d) Place(Check_zh[static_cast<size_t>(d)][i], 4900 + d * 800, top, 300, 270);
+  }
+  Place(Check_Dec_back, 9400, 4500, 3000, 300);
+  Place(Check_Dec_Bcl, 9400, 4850, 3000, 300);
+  Place(Label8, 9400, 5240, 1900, 300);
+  Place(Combo_Dec_Back_Time, 11300, 5200, 1200, 315);
+}
+
+void frm_5tone::MSF_Decode_Click() {
+  Edit_Decode_Cell();
+  if (MSF_Decode->MouseCol() == 0) {
+    MSF_Chann_LeaveCell();
+    Text_Edit->hide();
+  }
+}
+
+void frm_5tone::Edit_Decode_Cell() {
+  const int r = MSF_Decode->MouseRow();
+  const int c = MSF_Decode->MouseCol();
+  if (!MSF_Decode->Set_Row(r) || !MSF_Decode->Set_Col(c)) return;
+  if (r == 0) return;
+  // An editor whose cell refused to be left stays over its own cell.
+  if (Text_Decode->isVisible() || Combo_Decode->isVisible()) return;
+  Frame_Dec_xx->setTitle(Shared().Lang_Chinese
+                             ? QString::number(r) + QStringLiteral(" 信息码各组编码成功解码后执行操作")
+                             : QStringLiteral("Execute after Code ") + QString::number(r) + QStringLiteral(" Decode Succeeded "));
+  Decode_Sel = r - 1;
+  if (c > 1 && MSF_Decode->TextMatrix(r, 1).isEmpty()) return;
+  if (c == 1 || c == 3 || c == 5 || c == 7) {
+    QStringList items;
+    if (c == 1) {
+      items = Std_Names();
+    } else {
+      const Language_Texts &t = Lang_Texts();
+      items = {t.Dec_Func_Text_0, t.Dec_Func_Text_1, t.Dec_Func_Text_2, t.Dec_Func_Text_3, t.Dec_Func_Text_4,
+               t.Dec_Func_Text_5, t.Dec_Func_Text_6, t.Dec_Func_Text_7, t.Dec_Func_Text_8};
+    }
+    // Opens on the cell's own item (none for an empty cell), so leaving
+    // without a choice keeps the cell.
+    Combo_Decode->Set_Items(items);
+    Combo_Decode->Show_Index(static_cast<int>(items.indexOf(MSF_Decode->TextMatrix(r, c))));
+    if (!MSF_Decode->Place_Over_Cell(Combo_Decode, false)) return;
+    dec_cell_ = {r, c};
+    Combo_Decode->show();
+    Combo_Decode->setFocus();
+  } else if (c >= 2) {
+    if (!MSF_Decode->Place_Over_Cell(Text_Decode, true)) return;
+    dec_cell_ = {r, c};
+    {
+      const QSignalBlocker quiet(Text_Decode);
+      Text_Decode->setText(MSF_Decode->TextMatrix(r, c));
+    }
+    Text_Decode->show();
+    Text_Decode->setFocus();
+  }
+  Show_Decode_Flags(Decode_Sel);
+}
+
+void frm_5tone::Text_Decode_Change() {
+  const Window_Alive alive = panel_->Alive();
+  const QString t = Text_Decode->text();
+  const QString title = kQuote_Title.Text();
+  if (t.size() >= 6) {
+    Message_Box(Tr("Decode Digit is 5 Bits.", "解码位数为 5 位 ！"), title);
+    return;
+  }
+  const QString trimmed = Spaces_Trimmed(t);
+  for (int i = 0; i < t.size(); ++i) {
+    const QChar ch = i < trimmed.size() ? trimmed.at(i) : QChar();
+    const bool symbol = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || (ch >= QLatin1Char('A') && ch <= QLatin1Char('F'));
+    if (symbol) continue;
+    if (!Message_Stands(alive, Tr("Group Digits only by 0 to 9 and A to F.", "码组字符只能是 0 - 9 或 A - F  ！"), title))
+      return;
+  }
+}
+
+void frm_5tone::MSF_Decode_LeaveCell() {
+  // Acts only on an open editor, and on the cell it was opened on.
+  const Cell cell = dec_cell_;
+  const bool list_open = Combo_Decode->isVisible();
+  const bool box_open = Text_Decode->isVisible();
+  if (cell.row < 1 || (!list_open && !box_open)) return;
+  const int r = cell.row, c = cell.col;
+  if (c % 2 == 1) {
+    if (list_open && Combo_Decode->List_Index() >= 0) MSF_Decode->Set_TextMatrix(r, c, Combo_Decode->currentText());
+    if (c > 1 && MSF_Decode->TextMatrix(r, c - 1).isEmpty()) MSF_Decode->Set_TextMatrix(r, c, QString());
+  } else if (box_open) {
+    const QString t = Spaces_Trimmed(Text_Decode->text());
+    if (t.size() == 5) {
+      MSF_Decode->Set_TextMatrix(r, c, Text_Decode->text());
+    } else if (!t.isEmpty()) {
+      Focus_Check::Refuse_Field(panel_->Alive(), Text_Decode, Tr("Encode Digit is 5 Bits.", "编码位数为 5 位 ！"),
+                                kQuote_Title.Text());
+      return;
+    }
+  }
+  if (Spaces_Trimmed(MSF_Decode->TextMatrix(r, 1)).isEmpty()) Clear_Decode_Row(r);
+  Combo_Decode->hide();
+  Text_Decode->hide();
+  {
+    const QSignalBlocker quiet(Text_Decode);
+    Text_Decode->clear();
+  }
+  dec_cell_ = {};
+}
+
+void frm_5tone::Clear_Decode_Row(int row) {
+  for (int c = 1; c <= 8; ++c) MSF_Decode->Set_TextMatrix(row, c, QString());
+  const QSignalBlocker quiet(Text_Decode);
+  Text_Decode->clear();
+}
+
+void frm_5tone::MSF_Decode_DblClick() {
+  const int r = MSF_Decode->MouseRow();
+  if (MSF_Decode->MouseCol() != 0 || r < 1 || r > kCodes) return;
+  for (int c = 1; c <= 8; ++c) MSF_Decode->Set_TextMatrix(r, c, QString());
+  for (int i = 0; i < 8; ++i) Dec_Flags[static_cast<size_t>(r - 1)][static_cast<size_t>(i)] = 0;
+  Decode_Sel = r - 1;
+  Show_Decode_Flags(r - 1);
+}
+
+void frm_5tone::Show_Decode_Flags(int entry) {
+  Flags_Showing = true;
+  const auto &flags = Dec_Flags[static_cast<size_t>(entry)];
+  for (int f = 0; f < 3; ++f) {
+    const size_t i = static_cast<size_t>(f);
+    const int actions = flags[static_cast<size_t>(2 * f)];
+    const int digits = flags[static_cast<size_t>(2 * f + 1)];
+    QCheckBox *boxes[4] = {Check_Disp[i], Check_Led[i], Check_Kz[i], Check_Ts[i]};
+    for (int a = 0; a < 4; ++a) {
+      const QSignalBlocker quiet(boxes[a]);
+      boxes[a]->setChecked(actions & (1 << a));
+    }
+    for (int d = 0; d < 5; ++d) {
+      QCheckBox *box = Check_zh[static_cast<size_t>(d)][i];
+      const QSignalBlocker quiet(box);
+      box->setChecked(digits & (1 << d));
+    }
+  }
+  Flags_Showing = false;
+}
+
+void frm_5tone::Store_Decode_Flags(int entry) {
+  if (Flags_Showing) return;
+  auto &flags = Dec_Flags[static_cast<size_t>(entry)];
+  for (int f = 0; f < 3; ++f) {
+    const size_t i = static_cast<size_t>(f);
+    QCheckBox *boxes[4] = {Check_Disp[i], Check_Led[i], Check_Kz[i], Check_Ts[i]};
+    int actions = 0, digits = 0;
+    for (int a = 0; a < 4; ++a)
+      if (boxes[a]->isChecked()) actions += 1 << a;
+    for (int d = 0; d < 5; ++d)
+      if (Check_zh[static_cast<size_t>(d)][i]->isChecked()) digits += 1 << d;
+    flags[static_cast<size_t>(2 * f)] = actions;
+    flags[static_cast<size_t>(2 * f + 1)] = digits;
+  }
+}
+
+void frm_5tone::Check_Dec_back_Click() {
+  const bool on = Check_Dec_back->isChecked();
+  for (QWidget *w : std::initializer_list<QWidget *>{Check_Dec_Bcl, Combo_Dec_Back_Time, Label8}) w->setEnabled(on);
+}
+
+// ---------------------------------------------------------------- signal file
+
+int frm_5tone::Hex_To_Digit(const QString &text) {
+  if (text.size() != 1) return 255;
+  const QChar c = text.at(0);
+  if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return c.unicode() - '0';
+  if (c >= QLatin1Char('A') && c <= QLatin1Char('F')) return c.unicode() - 'A' + 10;
+  return 255;
+}
+
+void frm_5tone::Cell_Symbols(Flex_Grid *grid, int row, int col, int line, int first) {
+  QString t = Spaces_Trimmed(grid->TextMatrix(row, col));
+  while (t.size() < 5) t += QLatin1Char(' ');
+  auto &out = Shared().Sig_File_Buf[static_cast<size_t>(line)];
+  for (int i = 0; i < 5; ++i) out[static_cast<size_t>(first + i)] = static_cast<int16_t>(Hex_To_Digit(t.mid(i, 1)));
+}
+
+void frm_5tone::Get_Encode_Code(int row, int col, int first) { Cell_Symbols(MSF_Encode, row, col, 79 + row, first); }
+void frm_5tone::Get_Decode_Code(int row, int col, int first) {
+  Cell_Symbols(MSF_Decode, row, col, col == 8 ? 127 + row : 111 + row, first);
+}
+
+void frm_5tone::Get_Decode_Func(int row, int col, int byte) {
+  const QString t = Spaces_Trimmed(MSF_Decode->TextMatrix(row, col));
+  const int v = t.isEmpty() ? 255 : static_cast<int>(Val(t.left(1).toStdString()));
+  Shared().Sig_File_Buf[static_cast<size_t>(127 + row)][static_cast<size_t>(byte)] = static_cast<int16_t>(v);
+}
+
+void frm_5tone::Sig_File_Build() {
+  Sig_File_Buffer &buf = Shared().Sig_File_Buf;
+  auto set = [&buf](int line, int byte, int v) { buf[static_cast<size_t>(line)][static_cast<size_t>(byte)] = static_cast<int16_t>(v); };
+  // 1. The four tone tables, table by table.
+  const Tone5_Table_Set &t = Shared().Tone5;
+  const Tone5_Grid<uint8_t> *tables[4] = {&t.Tone5_Freq_Lo, &t.Tone5_Freq_Hi, &t.Tone5_Period_Lo, &t.Tone5_Period_Hi};
+  for (int k = 0; k < 4; ++k)
+    for (int s = 0; s < 16; ++s)
+      for (int c = 0; c < 16; ++c) set(16 * k + s, c, (*tables[k])[static_cast<size_t>(s)][static_cast<size_t>(c)]);
+  // 2. The standards; the bytes no control shows come from the image, and so
+  // does line 79 (image line 591).
+  for (int s = 0; s < kTone5Standards; ++s) {
+    const int line = kStdFirstLine + s;
+    const double period = Val(MSF_Chann->TextMatrix(s + 1, 1).toStdString());
+    const long p = std::lround((period - 20) / 10);
+    set(64 + s, 0, p >= 0 && p <= 255 ? static_cast<int>(p) : Img(line, 0));
+    set(64 + s, 1, Hex_To_Digit(Spaces_Trimmed(MSF_Chann->TextMatrix(s + 1, 2))));
+    set(64 + s, 2, Hex_To_Digit(Spaces_Trimmed(MSF_Chann->TextMatrix(s + 1, 3))));
+    for (int c = 3; c < 16; ++c) set(64 + s, c, Img(line, c));
+  }
+  for (int c = 0; c < 16; ++c) set(79, c, Img(591, c));
+  // 3. The four delays (a list without a selection: the image's byte), and
+  // the settings line's other bytes from the image.
+  List_Combo *delays[4] = {Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3, Combo_Enc_ys4};
+  for (int i = 0; i < 4; ++i) {
+    const int p = delays[i]->List_Index();
+    set(95, i, p >= 0 ? p : Img(kSettingsLine, i));
+  }
+  for (int c = 4; c < 16; ++c) set(95, c, Img(kSettingsLine, c));
+  // 4. The codes.
+  for (int n = 1; n <= kCodes; ++n) {
+    for (int f = 0; f < 3; ++f) Get_Encode_Code(n, f + 1, 5 * f);
+    std::string name = MSF_Encode->TextMatrix(n, 4).toStdString();
+    set(79 + n, 15, Tone5_Std_To_Index(name));
+  }
+  // 5, 6. The decode list.
+  for (int n = 1; n <= kCodes; ++n) {
+    for (int f = 0; f < 3; ++f) Get_Decode_Code(n, 2 + 2 * f, 5 * f);
+    std::string name = MSF_Decode->TextMatrix(n, 1).toStdString();
+    set(111 + n, 15, Tone5_Std_To_Index(name));
+    Get_Decode_Code(n, 8, 0);
+    for (int f = 0; f < 3; ++f) Get_Decode_Func(n, 3 + 2 * f, 5 + f);
+    for (int i = 0; i < 6; ++i) set(127 + n, 8 + i, Dec_Flags[static_cast<size_t>(n - 1)][static_cast<size_t>(i)]);
+  }
+  // 7. The reply settings.
+  const int reset = Combo_Dec_Res_Time->List_Index();
+  set(143, 0, reset >= 0 ? reset : Img(kSettingsLine, 11));
+  set(143, 1, Check_Dec_back->isChecked() ? 1 : 0);
+  set(143, 2, Check_Dec_Bcl->isChecked() ? 2 : 0);
+  set(143, 3, Combo_Dec_Back_Time->List_Index());
+}
+
+namespace {
+
+// What went wrong with a signal file, naming the file.
+QString Sig_Fault_Text(const std::string &path, const Number_File_Result &r) {
+  const QString file = QString::fromStdString(path);
+  const QString reason = QString::fromLocal8Bit(r.reason.c_str());
+  const QString found = QString::fromStdString(r.found);
+  const QString item = QString::number(r.item);
+  switch (r.fault) {
+    case Number_Fault::None:
+      break;
+    case Number_Fault::Cannot_Open:
+    case Number_Fault::Cannot_Read:
+      return Tr("Cannot read the signal file \"%1\": %2. Nothing was changed.",
+                "无法读取信令参数文件 \"%1\"：%2。参数未改变。")
+          .arg(file, reason);
+    case Number_Fault::Too_Large:
+      return Tr("The file \"%1\" is no signal file: it is far too large. Nothing was changed.",
+                "文件 \"%1\" 不是信令参数文件：它太大。参数未改变。")
+          .arg(file);
+    case Number_Fault::Ends_Early:
+      return Tr("The signal file \"%1\" ends early: it holds %2 of its 4096 numbers. Nothing was changed.",
+                "信令参数文件 \"%1\" 不完整：只有 %2 个数，应有 4096 个。参数未改变。")
+          .arg(file, item);
+    case Number_Fault::Not_A_Number:
+      return Tr("The signal file \"%1\" holds \"%3\" as item %2, which is no whole number. Nothing was changed.",
+                "信令参数文件 \"%1\" 的第 %2 项 \"%3\" 不是整数。参数未改变。")
+          .arg(file, item, found);
+    case Number_Fault::Out_Of_Range:
+      return Tr("The signal file \"%1\" holds %3 as item %2, outside its range. Nothing was changed.",
+                "信令参数文件 \"%1\" 的第 %2 项 %3 超出范围。参数未改变。")
+          .arg(file, item, found);
+    case Number_Fault::Cannot_Write:
+      if (r.old_file_changed)
+        return Tr("Cannot save the signal file \"%1\": %2. The file is no longer whole; save it again.",
+                  "无法保存信令参数文件 \"%1\"：%2。该文件已不完整，请重新保存。")
+            .arg(file, reason);
+      return Tr("Cannot save the signal file \"%1\": %2. A file of that name that was there is unchanged.",
+                "无法保存信令参数文件 \"%1\"：%2。原有的同名文件未改变。")
+          .arg(file, reason);
+  }
+  return {};
+}
+
+}  // namespace
+
+void frm_5tone::Sig_File_Save(const std::string &path) {
+  // 1. An existing signal file keeps the lines the build does not set; a
+  // file that is no whole signal file is not taken.
+  Sig_File_Buffer old;
+  if (Read_Sig_File(path, old).Ok()) Shared().Sig_File_Buf = old;
+  // 2, 3.
+  Sig_File_Build();
+  const Number_File_Result r = Write_Sig_File(path, Shared().Sig_File_Buf);
+  if (!r.Ok()) {
+    panel_->Message(Sig_Fault_Text(path, r), kPrompt_Title_Cap.Text());
+    return;
+  }
+  // 4.
+  panel_->Message(Lang_Pair{"Complete storing Signal parameters.", "信令参数保存完毕 ！"}, kPrompt_Title_Cap);
+}
+
+void frm_5tone::Sig_File_Load(const std::string &path) {
+  // 1. The whole file is read and checked before anything changes.
+  Sig_File_Buffer read;
+  const Number_File_Result r = Read_Sig_File(path, read);
+  if (!r.Ok()) {
+    panel_->Message(Sig_Fault_Text(path, r), kPrompt_Title_Cap.Text());
+    return;
+  }
+  // 2. Lines 64-95 into image lines 576-607.
+  Shared().Sig_File_Buf = read;
+  for (int k = kSigFileToneFirst; k <= kSigFileToneLast; ++k)
+    for (int c = 0; c < 16; ++c)
+      Img(kStdFirstLine + k - kSigFileToneFirst, c) = static_cast<uint8_t>(read[static_cast<size_t>(k)][static_cast<size_t>(c)]);
+  // 3, 4, 5.
+  Show_New_Image();
+  if (!panel_->Message(Lang_Pair{"Succeed fold the Signal parameters from file.", "信令参数从文件调入成功 ！"},
+                       kPrompt_Title_Cap))
+    return;
+  panel_->ProgressBar1->hide();
+  panel_->ProgressBar1->setValue(0);
+  panel_->Label_tr_count->setText(QString());
+}
+
+void frm_5tone::Timer4_Timer() {
+  // While the window's own exchange runs nothing is taken: a load waits, so
+  // that a write never sends lines of two different sets, and a save waits
+  // behind it.
+  if (Busy()) return;
+  const Window_Alive alive = panel_->Alive();
+  std::string path;
+  if (Shared().Dlg_Open_Flag.Take(&path)) {
+    Sig_File_Load(path);
+    if (!alive.Stands()) return;
+  }
+  if (Shared().Dlg_Save_Flag.Take(&path)) Sig_File_Save(path);
+}
 
 }  // namespace zv

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -30,6 +31,7 @@ class QPushButton;
 namespace zv {
 
 class Exchange_Engine;
+class Timer;
 class Exchange_Panel;
 class Flex_Grid;
 class Focus_Check;
@@ -80,6 +82,26 @@ class frm_5tone : public QWidget {
   void Text_Encode_LostFocus();
   void Combo_Encode_Click();
 
+  // Decode page (no tab shows it).
+  void MSF_Decode_Click();
+  void Edit_Decode_Cell();
+  void MSF_Decode_LeaveCell();
+  void MSF_Decode_DblClick();
+  void Clear_Decode_Row(int row);
+  void Text_Decode_Change();
+  void Show_Decode_Flags(int entry);
+  void Store_Decode_Flags(int entry);
+  void Check_Dec_back_Click();
+
+  // Signal file.
+  void Timer4_Timer();
+  void Sig_File_Load(const std::string &path);
+  void Sig_File_Save(const std::string &path);
+  void Sig_File_Build();
+  // One character to a symbol code: "0".."9", "A".."F" (capitals only);
+  // 255 for anything else.
+  static int Hex_To_Digit(const QString &text);
+
   // Buttons.
   void Command_read_Click();
   void Command_Write_Click();
@@ -125,6 +147,21 @@ class frm_5tone : public QWidget {
   List_Combo *Combo_Dec_Res_Time = nullptr;
 
   QGroupBox *Frame_Decode = nullptr;  // no tab shows it
+  Flex_Grid *MSF_Decode = nullptr;
+  List_Combo *Combo_Decode = nullptr;
+  QLineEdit *Text_Decode = nullptr;
+  QGroupBox *Frame_Dec_xx = nullptr;
+  std::array<QCheckBox *, 3> Check_Disp{}, Check_Led{}, Check_Kz{}, Check_Ts{};
+  std::array<std::array<QCheckBox *, 3>, 5> Check_zh{};  // Check_zh0 .. Check_zh4
+  QCheckBox *Check_Dec_back = nullptr;
+  QCheckBox *Check_Dec_Bcl = nullptr;
+  List_Combo *Combo_Dec_Back_Time = nullptr;
+  QLabel *Label8 = nullptr;
+  // The decode list lives only here.
+  int Decode_Sel = 0;
+  std::array<std::array<int, 61>, 17> Dec_Flags{};
+  bool Flags_Showing = false;
+  Timer *Timer4 = nullptr;
 
   QPushButton *Command_read = nullptr;
   QPushButton *Command_Write = nullptr;
@@ -159,12 +196,22 @@ class frm_5tone : public QWidget {
   void Show_New_Image();
   void Store_Read_Frames();
   QString Frame_Text(int line, int first) const;
+  void Build_Decode_Page();
+  void Layout_Decode_Page(double page_width);
+  // The five symbols of a grid cell into bytes first..first+4 of a line of
+  // the signal-file buffer.
+  void Get_Encode_Code(int row, int col, int first);
+  void Get_Decode_Code(int row, int col, int first);
+  void Get_Decode_Func(int row, int col, int byte);
+  void Cell_Symbols(Flex_Grid *grid, int row, int col, int line, int first);
 
   std::unique_ptr<Exchange_Panel> panel_;
   QWidget *window_ = nullptr;
   Focus_Check *focus_check_ = nullptr;
   Cell std_cell_;  // Combo_edit
   Cell enc_cell_;  // Text_Encode or Combo_Encode
+  Cell dec_cell_;  // Text_Decode or Combo_Decode
+  std::unique_ptr<Timer> timer4_;
 };
 
 }  // namespace zv
