@@ -17,6 +17,7 @@
 #include "image/protocol.h"
 #include "image/startup_state.h"
 #include "shell/shell_fixture.h"
+#include "tests/support/exchange_checks.h"
 #include "tests/support/ui_input.h"
 
 namespace zv::test {
@@ -86,13 +87,7 @@ class Tone5_Test : public Main_Window_Test {
   }
   // Runs until the window's exchange has ended and nothing of it is pending.
   bool Run_To_End(double limit_ms = 200000) {
-    return platform.Run_Until(
-        [&] {
-          Exchange_Engine &e = Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
+    return platform.Run_Until([&] { return Exchange_Ended(Engine()); }, limit_ms);
   }
 
   QStringList Texts() const {
