@@ -1,6 +1,8 @@
 // The windows whose exchange differs from the common one: the main window's
 // identification cycle, the channel editor's two areas, the alignment editor
 // and the password dialog.
+#include <algorithm>
+
 #include "tests/comm/engine_fixture.h"
 #include "tests/support/injecting_peer.h"
 
@@ -295,6 +297,69 @@ TEST_F(Dialog_Test, A_Byte_Before_The_Block_Has_Gone_Out_Is_No_Answer_To_It) {
   EXPECT_EQ(Sent().size(), 8u + 5 + 1 + 20 + 1);
   vp.Attach(1, &sim);
 }
+
+// Where the first 58 of the 64-byte block answer stands decides whether all
+// twelve password bytes were among the 69 bytes taken: only then is the old
+// password tested and the new block written.
+struct Mark_Case {
+  int mark_at;  // position of the first 58 in the answer; -1: none
+  bool written;
+};
+
+class Dialog_Mark_Test : public Dialog_Test, public ::testing::WithParamInterface<Mark_Case> {};
+
+TEST_P(Dialog_Mark_Test, Block_Answer_Counts_Only_With_Its_58_At_Position_5_Or_Lower) {
+  const Mark_Case c = GetParam();
+  using K = sim::Fault::Kind;
+  // The radio's answer is 06 58 ...: its 58 stands at 1. Frame 1 of the
+  // session is the block answer; a byte after the 64 data bytes keeps the
+  // answer at 69 bytes or more, so that it is taken and looked at.
+  if (c.mark_at == 0) {
+    sim.faults.push_back({K::Drop_Byte, 1, 0});
+    sim.faults.push_back({K::Extra_Byte, 1, 68, 0x00});
+  } else if (c.mark_at < 0) {
+    sim.faults.push_back({K::No_Mark, 1});
+    sim.faults.push_back({K::Extra_Byte, 1, 68, 0x00});
+  } else {
+    for (int i = 1; i < c.mark_at; ++i) sim.faults.push_back({K::Extra_Byte, 1, 1, 0x00});
+  }
+  double message_at = -1;
+  messages.on_show = [&](const Message_Record &) { message_at = vp.Now(); };
+  Type("123456", "ab");
+  Make(presets::Password_Dialog(), Steps()).Begin_Write();
+  ASSERT_TRUE(Run_To_End());
+
+  const std::vector<uint8_t> sent = Sent();
+  const uint8_t write_head[] = {0x58, 0x3D, 0xF0};
+  const bool write_frame =
+      std::search(sent.begin(), sent.end(), std::begin(write_head), std::end(write_head)) != sent.end();
+  EXPECT_EQ(write_frame, c.written);
+  if (c.written) {
+    EXPECT_EQ(answered, (std::vector<int>{0x06}));
+    EXPECT_EQ(sim.Peek(0x3DF0), 'a');
+    EXPECT_EQ(sim.Peek(0x3DF6), 'S');  // the super password as the radio holds it
+    EXPECT_TRUE(messages.shown.empty());
+  } else {
+    EXPECT_TRUE(sim.writes.empty());
+    EXPECT_TRUE(answered.empty());
+    EXPECT_EQ(Message_Texts(), (std::vector<std::string>{"Fail connect with transceiver."}));
+    // The watchdog fires 1000 ms after the request's last byte; the message
+    // follows 5000 ms later.
+    std::vector<double> pc_times;
+    for (const Wire_Record &r : vp.Wire_Log(1))
+      if (r.from_pc) pc_times.push_back(r.at_ms);
+    ASSERT_GE(pc_times.size(), 13u);  // opening command, 06 53 3D C0 40
+    EXPECT_DOUBLE_EQ(message_at - pc_times[12], 6000);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Mark_Positions, Dialog_Mark_Test,
+                         ::testing::Values(Mark_Case{0, true}, Mark_Case{1, true}, Mark_Case{5, true},
+                                           Mark_Case{6, false}, Mark_Case{9, false}, Mark_Case{-1, false}),
+                         [](const ::testing::TestParamInfo<Mark_Case> &info) {
+                           return info.param.mark_at < 0 ? std::string("none")
+                                                         : "at_" + std::to_string(info.param.mark_at);
+                         });
 
 }  // namespace
 }  // namespace zv::test
