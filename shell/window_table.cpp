@@ -1,11 +1,11 @@
-// The factory of every window that is opened by name. A window built later
-// replaces its placeholder line here.
+// The factory of every window that is opened by name.
 #include <QMdiSubWindow>
 
 #include "comm/comm_read_window.h"
 #include "comm/comm_write_window.h"
 #include "comm/port_setup_dialog.h"
 #include "editors/alignment/frm_adj_txp.h"
+#include "editors/alignment/password_dialog.h"
 #include "editors/channels/chann_window.h"
 #include "editors/channels/fm_window.h"
 #include "editors/options/option_window.h"
@@ -15,16 +15,11 @@
 #include "shell/about_box.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_window.h"
-#include "shell/placeholder_window.h"
 #include "shell/window_registry.h"
 
 namespace zv {
 
 namespace {
-
-Window_Factory Child_Placeholder(const QString &name) {
-  return [name](MDImain &main) { return Open_Placeholder_Child(main, name); };
-}
 
 // An editor: a child window sized from the main window when it loads.
 template <class Form>
@@ -73,7 +68,7 @@ void Register_Windows(Window_Registry &registry) {
   registry.Register(win::frm_2tone, &Open_Editor<frm_2tone>);
   registry.Register(win::frm_5tone, &Open_Editor<frm_5tone>);
   registry.Register(win::frm_Adj_Txp, &Open_Editor<frm_Adj_Txp>);
-  registry.Register(win::Form_Write_PassWord, Child_Placeholder(win::Form_Write_PassWord));
+  registry.Register(win::Form_Write_PassWord, &Open_Editor<Form_Write_PassWord>);
   // Whole-radio read and write.
   registry.Register(win::Form_Comm_Read, &Open_Whole_Radio<Form_Comm_Read>);
   registry.Register(win::Form_Comm_Write, &Open_Whole_Radio<Form_Comm_Write>);

@@ -110,11 +110,11 @@ TEST_F(Main_Window, Every_Menu_And_Button_Opens_Its_Window) {
   }
 }
 
-TEST_F(Main_Window, Placeholders_Carry_The_Window_Name) {
+TEST_F(Main_Window, Dialogs_Open_As_Child_Windows_Or_Windows_Of_Their_Own) {
   MDImain &m = Make_Main();
   QWidget *window = m.Windows().Open("Form_Write_PassWord");
   ASSERT_TRUE(window);
-  EXPECT_EQ(window->windowTitle(), "Form_Write_PassWord");
+  EXPECT_EQ(window->windowTitle(), "Modify PassWord");
   EXPECT_TRUE(m.Mdi_Area()->subWindowList().contains(qobject_cast<QMdiSubWindow *>(window)));
   // The save dialog is a window of its own.
   m.Menu("File_saveas")->trigger();
