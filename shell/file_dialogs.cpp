@@ -1,5 +1,7 @@
 #include "shell/file_dialogs.h"
 
+#include "shell/file_messages.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -136,63 +138,6 @@ QString Start_Directory() {
   return QDir::homePath();
 }
 
-QString Fault_Text(const QString &file, const Dat_Result &r, bool chinese) {
-  const QString found = QString::fromStdString(r.found);
-  const QString reason = QString::fromLocal8Bit(r.reason.c_str());
-  // One pass over each text, so that a "%2" in the file name or in the
-  // file's own text stays as it is instead of taking a later number's place.
-  const QString item = QString::number(r.item), line = QString::number(r.text_line),
-                total = QString::number(kImageFileItems);
-  switch (r.fault) {
-    case Dat_Fault::None:
-      break;
-    case Dat_Fault::Cannot_Open:
-      return chinese ? QStringLiteral("无法打开文件 \"%1\"：%2。参数未改变。").arg(file, reason)
-                     : QStringLiteral("Cannot open the file \"%1\": %2. Nothing was changed.")
-                           .arg(file, reason);
-    case Dat_Fault::Cannot_Read:
-      return chinese ? QStringLiteral("无法读取文件 \"%1\"：%2。参数未改变。").arg(file, reason)
-                     : QStringLiteral("Cannot read the file \"%1\": %2. Nothing was changed.")
-                           .arg(file, reason);
-    case Dat_Fault::Too_Large:
-      return chinese ? QStringLiteral("文件 \"%1\" 不是参数文件：它远大于任何参数文件。参数未改变。")
-                           .arg(file)
-                     : QStringLiteral("The file \"%1\" is not an image file: it is far larger than "
-                                      "any image file. Nothing was changed.")
-                           .arg(file);
-    case Dat_Fault::Ends_Early:
-      return chinese ? QStringLiteral("文件 \"%1\" 不完整：只有 %2 个数，应有 %3 个。参数未改变。")
-                           .arg(file, item, total)
-                     : QStringLiteral("The file \"%1\" ends early: it holds %2 of the %3 numbers of "
-                                      "an image file. Nothing was changed.")
-                           .arg(file, item, total);
-    case Dat_Fault::Not_A_Number:
-      return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）\"%4\" 不是整数。参数未改变。")
-                           .arg(file, line, item, found)
-                     : QStringLiteral("The file \"%1\" is not an image file: item %3 (\"%4\"), on "
-                                      "line %2, is not a whole number. Nothing was changed.")
-                           .arg(file, line, item, found);
-    case Dat_Fault::Out_Of_Range:
-      return chinese ? QStringLiteral("文件 \"%1\" 的第 %3 项（第 %2 行）%4 超出 0 - 255。参数未改变。")
-                           .arg(file, line, item, found)
-                     : QStringLiteral("The file \"%1\" holds a bad value: item %3 (%4), on line "
-                                      "%2, is not within 0 to 255. Nothing was changed.")
-                           .arg(file, line, item, found);
-    case Dat_Fault::Cannot_Write:
-      if (r.old_file_changed)
-        return chinese ? QStringLiteral("无法保存文件 \"%1\"：%2。该文件已不完整，请重新保存。")
-                             .arg(file, reason)
-                       : QStringLiteral("Cannot save the file \"%1\": %2. The file is no longer "
-                                        "whole; save it again.")
-                             .arg(file, reason);
-      return chinese
-                 ? QStringLiteral("无法保存文件 \"%1\"：%2。原有的同名文件未改变。").arg(file, reason)
-                 : QStringLiteral("Cannot save the file \"%1\": %2. A file of that name that "
-                                  "was there is unchanged.")
-                       .arg(file, reason);
-  }
-  return {};
-}
 
 QString Prompt_Title(bool chinese) {
   return chinese ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt");
@@ -384,7 +329,7 @@ void File_Name_Dialog::Command_enter_Click() {
       const Dat_Result r = Load_Image_File(file, s.Radio_Image);
       if (!r.Ok()) {
         // The dialog stays open for another choice.
-        Message_Box(Fault_Text(path, r, chinese), Prompt_Title(chinese));
+        Message_Box(Number_File_Fault_Text(path, r, chinese, kImage_File_Kind), Prompt_Title(chinese));
         return;
       }
       Message_Box(Text("Succeed fold the parameter from file.", "参数从文件调入成功 ！"),
@@ -395,7 +340,7 @@ void File_Name_Dialog::Command_enter_Click() {
       s.Save_Pending.Clear();
       const Dat_Result r = Save_Image_File(file, s.Radio_Image);
       if (!r.Ok()) {
-        Message_Box(Fault_Text(path, r, chinese), Prompt_Title(chinese));
+        Message_Box(Number_File_Fault_Text(path, r, chinese, kImage_File_Kind), Prompt_Title(chinese));
         return;
       }
       Message_Box(Text("Complete storing  parameter.", "参数保存完毕 ！"), Prompt_Title(chinese));

@@ -16,6 +16,12 @@
 #include <string>
 
 #include "comm/exchange_engine.h"
+#include "comm/exchange_panel.h"
+#include "editors/pending_file_poll.h"
+#include "image/adj_file.h"
+#include "platform/platform.h"
+#include "platform/timer.h"
+#include "shell/file_messages.h"
 #include "comm/exchange_presets.h"
 #include "image/adjust_defaults.h"
 #include "image/num_text.h"
@@ -125,9 +131,28 @@ QLabel *New_Label(QWidget *parent, const QString &text = {}) { return new QLabel
 // ----------------------------------------------------------------- building
 
 frm_Adj_Txp::frm_Adj_Txp(QWidget *parent)
-    : QWidget(parent), engine_(std::make_unique<Exchange_Engine>(presets::Alignment())) {
+    : QWidget(parent) {
   setObjectName(QStringLiteral("frm_Adj_Txp"));
   setAttribute(Qt::WA_DeleteOnClose);
+  Exchange_Panel_Setup setup;
+  setup.close_button_text = kClosing_Text;
+  setup.busy_closing = Busy_Closing::Silent;
+  panel_ = std::make_unique<Exchange_Panel>(this, presets::Alignment(), setup);
+  Exchange_Steps &steps = panel_->Steps();
+  steps.Store_Read_Frames = [this] {
+    // Frames 2-9, answer bytes 5-68 each, into rows 0-31; then the page.
+    const Rx_Frame_Table &frames = Engine().Rx_Frames;
+    for (int i = 0; i < 512; ++i)
+      Shared().Adjust_Table(i / 16, i % 16) = frames[static_cast<size_t>(2 + i / 64)][static_cast<size_t>(5 + i % 64)];
+    Show_Page();
+  };
+  steps.Show_Progress = [this](int n) { Show_Progress(n); };
+  steps.Data_Started = [this] {
+    if (Engine().Write_Mode) ProgressBar1->setValue(100);
+  };
+  steps.Completed = [this] { Completed(); };
+  steps.Failure_Report = {};  // the engine's own: status panel 2, no box
+  timer4_ = Current_Platform().New_Timer();
   focus_check_ = std::make_unique<Focus_Check>(this, guard_.Alive());
 
   tab_client_ = new QFrame(this);
@@ -147,7 +172,12 @@ frm_Adj_Txp::frm_Adj_Txp(QWidget *parent)
   Build_Buttons();
 }
 
-frm_Adj_Txp::~frm_Adj_Txp() { engine_->Stop(); }
+frm_Adj_Txp::~frm_Adj_Txp() {
+  timer4_->Set_Enabled(false);
+  Engine().Stop();
+}
+
+Exchange_Engine &frm_Adj_Txp::Engine() { return panel_->Engine(); }
 
 std::array<QLineEdit *, 16> &frm_Adj_Txp::Txp_Boxes(int band) {
   std::array<QLineEdit *, 16> *all[4] = {&Text_TXP_VHF, &Text_TXP_UHF0, &Text_TXP_UHF1, &Text_TXP_UHF2};
@@ -366,14 +396,11 @@ void frm_Adj_Txp::Build_Buttons() {
   Command_close = button("Command_close", {});
   Command_open = button("Command_open", QStringLiteral("打  开"));
   Command_save = button("Command_save", QStringLiteral("保  存"));
-  ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  Label_tr_count = new QLabel(this);
-  Label_tr_count->setObjectName(QStringLiteral("Label_tr_count"));
+  ProgressBar1 = panel_->ProgressBar1;
+  Label_tr_count = panel_->Label_tr_count;
 
+  connect(Command_read, &QPushButton::clicked, this, [this] { Command_read_Click(); });
+  connect(Command_Write, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
   connect(Command_def, &QPushButton::clicked, this, [this] { Command_def_Click(); });
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
   connect(Command_open, &QPushButton::clicked, this, [this] { Command_open_Click(); });
@@ -414,8 +441,11 @@ void frm_Adj_Txp::Form_Load(QWidget *window, const Main_Sizing &main) {
   Place(ProgressBar1, 300, buttons_top + 650, strip_width - 400, 300);
   Place(Label_tr_count, 300, buttons_top + 1050, strip_width - 400, 300);
 
-  engine_->Stop();
+  Engine().Stop();
   ProgressBar1->hide();
+  timer4_->On_Tick = [this] { Timer4_Timer(); };
+  timer4_->Set_Interval(500);
+  timer4_->Set_Enabled(true);
 
   Cur_Page = 4;
   Show_Frame(Frame_Other);
@@ -716,21 +746,77 @@ void frm_Adj_Txp::Check_Tx_Click(int index) {
 
 // ------------------------------------------------------------------ buttons
 
-bool frm_Adj_Txp::Refuse_While_Busy() {
-  if (!engine_->Busy()) return false;
-  Message_Box(Text("Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"),
-              Text("Operate prompt", "操作提示"));
-  return true;
+bool frm_Adj_Txp::Refuse_While_Busy() { return panel_->Refuse_While_Busy(); }
+
+void frm_Adj_Txp::Command_read_Click() { panel_->Start_Read(); }
+
+void frm_Adj_Txp::Command_Write_Click() { panel_->Start_Write(); }
+
+void frm_Adj_Txp::Show_Progress(int n) {
+  if (Engine().Write_Mode) {
+    // n: the row being sent; the label names the row just acknowledged.
+    panel_->Show_Step(n, Engine().Write_Blocks,
+                      Text("Writing  ", "正在写入  ") + QString::number(n - 1) + Text("  Data Block", "  数据块"));
+  } else {
+    panel_->Show_Step(n + 1, Engine().Read_Last + 1,
+                      Text("Reading ", "正在读取 ") + QString::number(n + 1) + Text(" Data Block", " 数据块"));
+  }
+}
+
+void frm_Adj_Txp::Completed() {
+  const QString title = Text("Operate Prompt", "操作提示");
+  if (Engine().Write_Mode) {
+    if (!panel_->Message(Text("Complete writing optional parameters to the transceiver.", "调整参数写入完毕 ！"), title))
+      return;
+    Label_tr_count->setText(Text("Complete writing optional parameters ", "调整参数写入完毕 ！"));
+    return;
+  }
+  ProgressBar1->show();
+  ProgressBar1->setValue(100);
+  Label_tr_count->setText(Text("Read optional parameters in gear. ", "调整参数读出正常 ！"));
+  panel_->Message(Text("Complete reading the data from transceiver.", "从对讲机中读取调整数据完毕 ！"), title);
+}
+
+void frm_Adj_Txp::Timer4_Timer() {
+  // A load waits while the exchange runs, so that a write never sends rows
+  // 24-27 from two different tables; a save may run at any time.
+  Poll_Pending_Files(Shared().Open_Pending, Shared().Save_Pending,
+                     {[this] { return panel_->Busy(); }, [this](const std::string &path) { Load_Adj_File(path); },
+                      [this](const std::string &path) { Save_Adj_File(path); }},
+                     guard_.Alive(), polling_);
+}
+
+void frm_Adj_Txp::Load_Adj_File(const std::string &path) {
+  const Window_Alive alive = guard_.Alive();
+  const Number_File_Result r = Read_Adj_File(path, Shared().Adjust_Table);
+  const QString title = Text("Operate Prompt", "操作提示");
+  if (!r.Ok()) {
+    // The table and the progress display stay as they were.
+    Message_Box(Number_File_Fault_Text(QString::fromStdString(path), r, Shared().Lang_Chinese, kAdj_File_Kind), title);
+    return;
+  }
+  if (!Show_Page() || !alive.Stands()) return;
+  if (!Message_Stands(alive, Text("Succeed fold the optional parameters from file.", "调整参数从文件调入成功 ！"), title))
+    return;
+  ProgressBar1->hide();
+  ProgressBar1->setValue(0);
+  Label_tr_count->clear();
+}
+
+void frm_Adj_Txp::Save_Adj_File(const std::string &path) {
+  const Number_File_Result r = Write_Adj_File(path, Shared().Adjust_Table);
+  const QString title = Text("Operate Prompt", "操作提示");
+  if (!r.Ok()) {
+    Message_Box(Number_File_Fault_Text(QString::fromStdString(path), r, Shared().Lang_Chinese, kAdj_File_Kind), title);
+    return;
+  }
+  Message_Box(Text("Complete storing optional parameters.", "调整参数保存完毕 ！"), title);
 }
 
 void frm_Adj_Txp::Command_close_Click() {
-  if (engine_->Busy()) {
-    Message_Box(Text("Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"),
-                Text("Operate prompt", "操作提示"));
-    return;
-  }
-  engine_->Stop();
-  Close_Window();
+  if (panel_->Close_Button_Refuses()) return;
+  timer4_->Set_Enabled(false);
+  panel_->Close_Window();
   if (MDImain *main = MDImain::Instance()) {
     main->Windows().Close(win::Form_open_menu);
     main->Windows().Close(win::Form_save_menu);
@@ -757,19 +843,12 @@ void frm_Adj_Txp::Command_save_Click() {
   if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_adj);
 }
 
-void frm_Adj_Txp::Close_Window() {
-  if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-    frame->close();
-  else
-    close();
-}
-
 void frm_Adj_Txp::closeEvent(QCloseEvent *event) {
   // However the window is closed, its exchange ends first; the close box is
   // never refused.
-  guard_.Mark_Closed();
-  engine_->Stop();
-  QWidget::closeEvent(event);
+  timer4_->Set_Enabled(false);
+  panel_->Close_Event(event);
+  if (event->isAccepted()) guard_.Mark_Closed();
 }
 
 }  // namespace zv

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "platform/twips.h"
 #include "platform/window_guard.h"
@@ -32,6 +33,8 @@ class QPushButton;
 namespace zv {
 
 class Exchange_Engine;
+class Exchange_Panel;
+class Timer;
 class Focus_Check;
 class List_Combo;
 class Tab_Strip;
@@ -59,6 +62,12 @@ class frm_Adj_Txp : public QWidget {
   void Command_def_Click();
   void Command_open_Click();
   void Command_save_Click();
+  void Command_read_Click();
+  void Command_Write_Click();
+  // The pending-file poll, every 500 ms while the window is loaded.
+  void Timer4_Timer();
+  void Load_Adj_File(const std::string &path);
+  void Save_Adj_File(const std::string &path);
 
   // Value boxes: the one change handler of the twelve numeric arrays (band
   // 0-3 = VHF, UHF0, UHF1, UHF2; index = the member). Returns whether the
@@ -80,7 +89,9 @@ class frm_Adj_Txp : public QWidget {
   std::array<int, 4> Adj_Band_Low{130, 200, 400, 340};
   std::array<int, 4> Adj_Band_High{179, 270, 520, 400};
 
-  Exchange_Engine &Engine() { return *engine_; }
+  Exchange_Engine &Engine();
+  Exchange_Panel &Panel() { return *panel_; }
+  Timer &Timer4() { return *timer4_; }
   const Window_Guard &Guard() const { return guard_; }
 
   // --- controls ---
@@ -153,7 +164,6 @@ class frm_Adj_Txp : public QWidget {
   QString Text(const char *en, const char *cn) const;
   // The busy refusal of Default, Open and Save; true when refused.
   bool Refuse_While_Busy();
-  void Close_Window();
 
   std::array<QLineEdit *, 16> &Txp_Boxes(int band);
   std::array<QLineEdit *, 10> &Sq_Boxes(int band);
@@ -170,7 +180,12 @@ class frm_Adj_Txp : public QWidget {
   void Store_Password(QLineEdit *box, int first_col);
 
   Window_Guard guard_{this};
-  std::unique_ptr<Exchange_Engine> engine_;
+  void Show_Progress(int n);
+  void Completed();
+
+  std::unique_ptr<Exchange_Panel> panel_;
+  std::unique_ptr<Timer> timer4_;
+  bool polling_ = false;
   std::unique_ptr<Focus_Check> focus_check_;
   QFrame *tab_client_ = nullptr;
   QWidget *window_ = nullptr;
