@@ -2,18 +2,27 @@
 // the virtual clock, its refusals while busy, and the alignment file through
 // the pending-file poll.
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "adj_fixture.h"
 #include "comm/exchange_engine.h"
 #include "comm/exchange_panel.h"
 #include "image/adj_file.h"
+#include "image/dat_file.h"
 #include "image/protocol.h"
 #include "platform/timer.h"
+#include "shell/file_dialogs.h"
+#include "support/exchange_checks.h"
 
 namespace zv::test {
 namespace {
@@ -35,19 +44,58 @@ class Adj_Exchange : public Adj_Window_Test {
     fs::create_directories(dir);
   }
   void TearDown() override {
+    TearDown_Watch();
     Adj_Window_Test::TearDown();
     fs::remove_all(dir);
   }
   bool Run_Until_Idle(frm_Adj_Txp *f) {
     return platform.Run_Until([&] { return !f->Engine().Busy(); }, 60000);
   }
+  // Opens the editor and records its progress display (label, bar, whether
+  // the bar shows) after every event of the platform.
+  frm_Adj_Txp *Open_Watched() {
+    frm_Adj_Txp *f = Open();
+    watched = f;
+    platform.After_Event = [this] { Record_Step(); };
+    messages.shown.clear();
+    return f;
+  }
+  void Record_Step() {
+    if (!watched) return;
+    const Step s{watched->Label_tr_count->text().toStdString(), watched->ProgressBar1->value(),
+                 watched->ProgressBar1->isVisible()};
+    if (steps.empty() || steps.back() != s) steps.push_back(s);
+  }
+  // Runs until the exchange has ended and nothing of it is pending: the
+  // retries and the pause after the last one included.
+  bool Run_To_End() {
+    return platform.Run_Until([&] { return !watched || Exchange_Ended(watched->Engine()); }, 200000);
+  }
+  std::vector<std::string> Labels() const {
+    std::vector<std::string> out;
+    for (const Step &s : steps) out.push_back(std::get<0>(s));
+    return out;
+  }
+  std::vector<int> Bars() const {
+    std::vector<int> out;
+    for (const Step &s : steps)
+      if (out.empty() || out.back() != std::get<1>(s)) out.push_back(std::get<1>(s));
+    return out;
+  }
+  void TearDown_Watch() {
+    platform.After_Event = nullptr;
+    watched = nullptr;
+  }
+
+  using Step = std::tuple<std::string, int, bool>;
   sim::Radio_Sim sim;
   fs::path dir;
+  QPointer<frm_Adj_Txp> watched;
+  std::vector<Step> steps;
 };
 
 TEST_F(Adj_Exchange, ReadFillsTheWholeTableAndShowsThePageBeforeTheMessage) {
-  frm_Adj_Txp *f = Open();
-  messages.shown.clear();
+  frm_Adj_Txp *f = Open_Watched();
   QString label_at_message;
   messages.on_show = [&](const Message_Record &) { label_at_message = f->Label_tr_count->text(); };
   QTest::mouseClick(f->Command_read, Qt::LeftButton);
@@ -61,14 +109,24 @@ TEST_F(Adj_Exchange, ReadFillsTheWholeTableAndShowsThePageBeforeTheMessage) {
   // Page 4 shows the band limits read.
   EXPECT_EQ(f->Text_Freq_L[0]->text(),
             " " + QString::number(100 * sim.Peek(0x3D80) + 10 * sim.Peek(0x3D81) + sim.Peek(0x3D82)));
+  // The progress display: the bar after each answer but the last, the
+  // number of the frame asked for next, then the end.
+  EXPECT_EQ(Bars(), (std::vector<int>{0, 33, 44, 55, 66, 77, 88, 100}));
+  std::vector<std::string> labels = {"Connecting with transceiver. "};
+  for (int n = 3; n <= 9; ++n) labels.push_back("Reading " + std::to_string(n) + " Data Block");
+  labels.push_back("Read optional parameters in gear. ");
+  EXPECT_EQ(Labels(), labels);
+  EXPECT_EQ(steps.back(), (Step{"Read optional parameters in gear. ", 100, true}));
 }
 
 TEST_F(Adj_Exchange, WriteChangesOnlyRowsTwentyFourToTwentySeven) {
   for (int r = 0; r < 32; ++r)
     for (int c = 0; c < 16; ++c) Table()(r, c) = static_cast<uint8_t>(200 + (r + c) % 50);
-  frm_Adj_Txp *f = Open();
+  frm_Adj_Txp *f = Open_Watched();
   const auto before = sim.Memory();
   Adjust_Table_Type sent = Table();
+  QString label_at_message;
+  messages.on_show = [&](const Message_Record &) { label_at_message = f->Label_tr_count->text(); };
   QTest::mouseClick(f->Command_Write, Qt::LeftButton);
   ASSERT_TRUE(Run_Until_Idle(f));
   for (int a = 0; a < sim::kMemSize; ++a) {
@@ -77,9 +135,81 @@ TEST_F(Adj_Exchange, WriteChangesOnlyRowsTwentyFourToTwentySeven) {
     else
       ASSERT_EQ(sim.Peek(a), before[static_cast<size_t>(a)]) << a;
   }
-  EXPECT_EQ(messages.shown.back().text, "Complete writing optional parameters to the transceiver.");
-  EXPECT_EQ(f->Label_tr_count->text(), "Complete writing optional parameters ");
-  EXPECT_EQ(f->ProgressBar1->value(), 96);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Complete writing optional parameters to the transceiver.");
+  // The bar jumps to 100 as the first packet is queued, then counts the
+  // acknowledged rows; the completion label comes after the message.
+  const std::vector<Step> expect = {
+      {"Connecting with transceiver. ", 0, true},    {"Connecting with transceiver. ", 100, true},
+      {"Writing  24  Data Block", 89, true},         {"Writing  25  Data Block", 92, true},
+      {"Writing  26  Data Block", 96, true},         {"Complete writing optional parameters ", 96, true},
+  };
+  EXPECT_EQ(steps, expect);
+  EXPECT_EQ(label_at_message, "Writing  26  Data Block");
+}
+
+TEST_F(Adj_Exchange, Failures) {
+  struct Case {
+    const char *what;
+    bool write;
+    std::function<void()> setup;
+    std::vector<std::string> boxes;
+    std::string panel2;
+    std::optional<Step> last_step;  // none: the progress display is not touched
+    int rows_in_radio = 0;          // rows from 24 on that the radio holds afterwards
+  };
+  const auto silent_from = [this](int frame) {
+    return [this, frame] { sim.faults.push_back({sim::Fault::Kind::Silence, frame}); };
+  };
+  const Case cases[] = {
+      {"silent radio, read", false, silent_from(0), {}, "Communication fault.",
+       Step{"Connecting with transceiver. ", 0, true}},
+      {"silent radio, write", true, silent_from(0), {}, "Communication fault.",
+       Step{"Connecting with transceiver. ", 0, true}},
+      // Frame 0 is the identification: three read answers, then silence.
+      {"read stops after three answers", false, silent_from(4), {}, "Communication fault.",
+       Step{"Reading 5 Data Block", 55, true}},
+      {"write stops after two acknowledgements", true, silent_from(3), {}, "Communication fault.",
+       Step{"Writing  25  Data Block", 92, true}, 2},
+      {"port will not open", false, [this] { platform.Set_Open_Failure(1, true); },
+       {"Communication Port Open Error ！"}, "before", std::nullopt},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    // A table unlike the radio's, so that a stored frame would show.
+    for (int r = 0; r < 32; ++r)
+      for (int c2 = 0; c2 < 16; ++c2) Table()(r, c2) = static_cast<uint8_t>(100 + r);
+    frm_Adj_Txp *f = Open_Watched();
+    sim.faults.clear();
+    const int sessions_before = sim.sessions();
+    c.setup();
+    main->Panel(2)->setText(QStringLiteral("before"));
+    const Adjust_Table_Type table_before = Table();
+    const auto radio_before = sim.Memory();
+    QTest::mouseClick(c.write ? f->Command_Write : f->Command_read, Qt::LeftButton);
+    ASSERT_TRUE(Run_To_End());
+    EXPECT_EQ(Texts_Of(messages), c.boxes);
+    EXPECT_EQ(main->Panel(2)->text().toStdString(), c.panel2);
+    if (c.last_step) {
+      ASSERT_FALSE(steps.empty());
+      EXPECT_EQ(steps.back(), *c.last_step);
+      EXPECT_EQ(sim.sessions() - sessions_before, 4);  // the first attempt and three retries
+    } else {
+      EXPECT_FALSE(f->ProgressBar1->isVisible());
+      EXPECT_EQ(f->Label_tr_count->text(), "");
+    }
+    EXPECT_TRUE(Table() == table_before) << "the table changed";
+    // A write that stops part way leaves the rows acknowledged so far.
+    for (int a = 0; a < sim::kMemSize; ++a) {
+      const bool acknowledged = a >= 0x3D80 && a < 0x3D80 + 16 * c.rows_in_radio;
+      ASSERT_EQ(sim.Peek(a), acknowledged ? table_before((a - 0x3C00) / 16, a % 16)
+                                          : radio_before[static_cast<size_t>(a)])
+          << a;
+    }
+    TearDown();
+    SetUp();
+    steps.clear();
+  }
 }
 
 TEST_F(Adj_Exchange, ButtonsRefuseWhileAReadRunsAndTheReadGoesOn) {
@@ -116,9 +246,11 @@ TEST_F(Adj_Exchange, TheCloseBoxDuringAReadClosesAtOnce) {
   frm_Adj_Txp *f = Open();
   QTest::mouseClick(f->Command_read, Qt::LeftButton);
   platform.Advance(100);
+  ASSERT_TRUE(platform.Is_Held(1));
   main->Windows().Window(win::frm_Adj_Txp)->close();
   Flush_Deletes();
   EXPECT_FALSE(main->Windows().Is_Open(win::frm_Adj_Txp));
+  EXPECT_FALSE(platform.Is_Held(1));  // the port is closed with the window
   platform.Advance(10000);
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -181,6 +313,36 @@ TEST_F(Adj_Exchange, APendingLoadWaitsUntilTheWriteHasEnded) {
   platform.Advance(500);
   EXPECT_FALSE(Shared().Open_Pending.pending);
   EXPECT_EQ(Table()(24, 0), 2);
+}
+
+TEST_F(Adj_Exchange, AnImageFileOpenedBeforeTheTickDropsAPendingLoad) {
+  frm_Adj_Txp *f = Open();
+  Adjust_Table_Type file_table = Table();
+  file_table(24, 0) = 7;
+  ASSERT_TRUE(Write_Adj_File((dir / "cal.adj").string(), file_table).Ok());
+  ASSERT_TRUE(Save_Image_File((dir / "image.dat").string(), Shared().Radio_Image).Ok());
+  platform.Advance(500);  // a tick of the poll: nothing pending yet
+  const Adjust_Table_Type before = Table();
+  // The user picks the alignment file, then an image file, in the dialogs.
+  const std::pair<const File_Dialog_Member *, const char *> picks[] = {{&kForm_open_adj, "cal.adj"},
+                                                                        {&kForm_open_chann, "image.dat"}};
+  for (const auto &[member, name] : picks) {
+    QWidget *w = Open_File_Dialog(*member, main->Mdi_Area());
+    auto *dlg = qobject_cast<File_Name_Dialog *>(w);
+    if (!dlg) dlg = qobject_cast<File_Name_Dialog *>(qobject_cast<QMdiSubWindow *>(w)->widget());
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(dlg->Set_Dir_Path(QString::fromStdString(dir.string())));
+    dlg->Text1->setText(QString::fromLatin1(name));
+    dlg->Command_enter_Click();
+    Flush_Deletes();
+  }
+  messages.shown.clear();
+  platform.Advance(500);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(Table() == before);
+  EXPECT_FALSE(Shared().Open_Pending.pending);
+  EXPECT_EQ(f->Text_Freq_L[0]->text(),
+            " " + QString::number(100 * before(24, 0) + 10 * before(24, 1) + before(24, 2)));
 }
 
 }  // namespace
