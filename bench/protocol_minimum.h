@@ -21,12 +21,18 @@ struct Wire_Count {
 };
 
 // A whole read or write of the standard exchange with these parameters:
-// opening 8 -> 50, the password request 4 -> 21, then the blocks or packets.
+// opening 8 -> 50, the password request 4 -> 21 (the alignment editor has
+// none), then the blocks or packets.
 inline Wire_Count Standard_Exchange(const Exchange_Params &p, bool write) {
   Wire_Count w;
-  w.frames = 2;
-  w.pc_bytes = 8 + 4;
-  w.radio_bytes = 50 + 21;
+  w.frames = 1;
+  w.pc_bytes = 8;
+  w.radio_bytes = 50;
+  if (p.Variant != Exchange_Variant::Alignment) {
+    w.frames += 1;
+    w.pc_bytes += 4;
+    w.radio_bytes += 21;
+  }
   for (long wait : {p.Ident_Wait, p.Pass_Wait}) {
     if (wait == kNo_Wait) continue;
     w.pc_bytes += 1;  // the Ack before the delay
