@@ -9,7 +9,7 @@ void Poll_Pending_Files(Pending_File &open_flag, Pending_File &save_flag, const 
   std::string path;
   if (!(actions.open_waits && actions.open_waits()) && open_flag.Take(&path)) actions.open(path);
   if (!alive.Stands()) return;
-  if (save_flag.Take(&path)) actions.save(path);
+  if (!(actions.save_waits && actions.save_waits()) && save_flag.Take(&path)) actions.save(path);
   if (!alive.Stands()) return;
   running = false;
 }

@@ -1,8 +1,8 @@
 // The poll of a window's pending file flags (a file-name dialog raised them
 // with the file's path): each tick acts on the open flag first, then on the
 // save flag, taking a flag only when it acts on it. While the window says
-// its open must wait (its exchange runs), the open flag stays raised for a
-// later tick. A tick that comes while an earlier one is still acting (its
+// an action must wait (its exchange runs), its flag stays raised for a later
+// tick. A tick that comes while an earlier one is still acting (its
 // message box is up) does nothing; a flag raised meanwhile waits for a later
 // tick. Nothing is done once the window is gone.
 #pragma once
@@ -19,6 +19,7 @@ struct Pending_File_Actions {
   std::function<bool()> open_waits;  // empty: never waits
   std::function<void(const std::string &path)> open;
   std::function<void(const std::string &path)> save;
+  std::function<bool()> save_waits;  // empty: never waits
 };
 
 // One tick of the poll (a window's Timer4_Timer).

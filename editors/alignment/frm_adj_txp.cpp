@@ -782,7 +782,7 @@ void frm_Adj_Txp::Timer4_Timer() {
   // 24-27 from two different tables; a save may run at any time.
   Poll_Pending_Files(Shared().Open_Pending, Shared().Save_Pending,
                      {[this] { return panel_->Busy(); }, [this](const std::string &path) { Load_Adj_File(path); },
-                      [this](const std::string &path) { Save_Adj_File(path); }},
+                      [this](const std::string &path) { Save_Adj_File(path); }, /*save_waits=*/nullptr},
                      guard_.Alive(), polling_);
 }
 

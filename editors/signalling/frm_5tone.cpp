@@ -12,6 +12,7 @@
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "editors/pending_file_poll.h"
 #include "image/num_text.h"
 #include "image/shared_state.h"
 #include "image/sig_file.h"
@@ -1136,14 +1137,11 @@ void frm_5tone::Timer4_Timer() {
   // While the window's own exchange runs nothing is taken: a load waits, so
   // that a write never sends lines of two different sets, and a save waits
   // behind it.
-  if (Busy()) return;
-  const Window_Alive alive = panel_->Alive();
-  std::string path;
-  if (Shared().Dlg_Open_Flag.Take(&path)) {
-    Sig_File_Load(path);
-    if (!alive.Stands()) return;
-  }
-  if (Shared().Dlg_Save_Flag.Take(&path)) Sig_File_Save(path);
+  const auto busy = [this] { return Busy(); };
+  Poll_Pending_Files(Shared().Dlg_Open_Flag, Shared().Dlg_Save_Flag,
+                     {busy, [this](const std::string &path) { Sig_File_Load(path); },
+                      [this](const std::string &path) { Sig_File_Save(path); }, busy},
+                     panel_->Alive(), polling_);
 }
 
 }  // namespace zv

@@ -212,6 +212,7 @@ class frm_5tone : public QWidget {
   Cell enc_cell_;  // Text_Encode or Combo_Encode
   Cell dec_cell_;  // Text_Decode or Combo_Decode
   std::unique_ptr<Timer> timer4_;
+  bool polling_ = false;  // a tick of Timer4 is acting (its message box may be up)
 };
 
 }  // namespace zv

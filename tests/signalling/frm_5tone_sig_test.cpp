@@ -306,7 +306,8 @@ TEST_F(Tone5_Sig_File, Timer4_Polls_Load_First_And_Waits_For_The_Window_Exchange
   ASSERT_TRUE(Read_Sig_File(Path("out.sig"), out).Ok());
   for (int k = 64; k <= 95; ++k) EXPECT_EQ(out[static_cast<size_t>(k)], file[static_cast<size_t>(k)]) << k;
 
-  // A load raised while the window writes waits until the write has ended.
+  // A load and a save raised while the window writes wait until the write
+  // has ended.
   for (int k = 64; k <= 95; ++k) file[static_cast<size_t>(k)].fill(static_cast<int16_t>(k % 15 + 1));
   ASSERT_TRUE(Write_Sig_File(Path("in.sig"), file).Ok());
   const auto sent = Lines(512, 607);
@@ -314,12 +315,22 @@ TEST_F(Tone5_Sig_File, Timer4_Polls_Load_First_And_Waits_For_The_Window_Exchange
   ui::Click_Button(form->Command_Write);
   platform.Advance(200);
   Shared().Dlg_Open_Flag.Raise(Path("in.sig"));
+  Shared().Dlg_Save_Flag.Raise(Path("during.sig"));
+  platform.Advance(1000);  // two ticks of the poll
+  ASSERT_TRUE(form->Busy());
+  EXPECT_TRUE(Shared().Dlg_Open_Flag.pending);
+  EXPECT_TRUE(Shared().Dlg_Save_Flag.pending);
+  EXPECT_FALSE(std::filesystem::exists(Path("during.sig")));
   ASSERT_TRUE(Run_To_End());
   EXPECT_TRUE(Shared().Dlg_Open_Flag.pending || Img(576, 0) == 5);
   EXPECT_EQ(Radio_Lines(512, 607), sent);
   Tick();
   EXPECT_FALSE(Shared().Dlg_Open_Flag.pending);
+  EXPECT_FALSE(Shared().Dlg_Save_Flag.pending);
   EXPECT_EQ(Img(576, 0), 5);
+  // The save came after the load: it holds the code just loaded (4 before).
+  ASSERT_TRUE(Read_Sig_File(Path("during.sig"), out).Ok());
+  EXPECT_EQ(out[64][0], 5);
 }
 
 }  // namespace
