@@ -268,6 +268,7 @@ TEST_F(Adj_Exchange, FilesLoadAllOrNothingAndSaveThroughThePoll) {
 
   // A bad file: a message, the table unchanged, no success message.
   f->ProgressBar1->show();
+  f->Label_tr_count->setText(QStringLiteral("Read optional parameters in gear. "));
   const Adjust_Table_Type before = Table();
   messages.shown.clear();
   Shared().Open_Pending.Raise(bad.string());
@@ -276,6 +277,7 @@ TEST_F(Adj_Exchange, FilesLoadAllOrNothingAndSaveThroughThePoll) {
   EXPECT_TRUE(messages.shown[0].text.contains("bad.adj"));
   EXPECT_TRUE(Table() == before);
   EXPECT_TRUE(f->ProgressBar1->isVisible());
+  EXPECT_FALSE(f->Label_tr_count->text().isEmpty());
 
   // Load and save in one tick: the load first, then the save of that table.
   messages.shown.clear();
@@ -289,6 +291,7 @@ TEST_F(Adj_Exchange, FilesLoadAllOrNothingAndSaveThroughThePoll) {
   for (int r = 0; r < 32; ++r)
     for (int c = 0; c < 16; ++c) ASSERT_EQ(Table()(r, c), file_table(r, c));
   EXPECT_FALSE(f->ProgressBar1->isVisible());
+  EXPECT_EQ(f->Label_tr_count->text(), "");
   EXPECT_EQ(f->Text_Freq_L[0]->text(), " 456");  // the page shows the file's table
   Adjust_Table_Type reread;
   ASSERT_TRUE(Read_Adj_File(saved.string(), reread).Ok());
