@@ -17,6 +17,7 @@
 
 #include "comm/exchange_engine.h"
 #include "comm/exchange_panel.h"
+#include "editors/file_dialog_buttons.h"
 #include "editors/pending_file_poll.h"
 #include "image/adj_file.h"
 #include "platform/platform.h"
@@ -834,13 +835,11 @@ void frm_Adj_Txp::Command_def_Click() {
 }
 
 void frm_Adj_Txp::Command_open_Click() {
-  if (Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_adj);
+  Start_File_Dialog(*panel_, win::Form_open_adj, Dialog_Start::Show);
 }
 
 void frm_Adj_Txp::Command_save_Click() {
-  if (Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_adj);
+  Start_File_Dialog(*panel_, win::Form_save_adj, Dialog_Start::Show);
 }
 
 void frm_Adj_Txp::closeEvent(QCloseEvent *event) {

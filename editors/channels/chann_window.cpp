@@ -12,6 +12,7 @@
 
 #include "comm/exchange_presets.h"
 #include "editors/channels/grid_editor_parts.h"
+#include "editors/file_dialog_buttons.h"
 #include "image/channel_defaults.h"
 #include "image/shared_state.h"
 #include "image/tone_list.h"
@@ -413,13 +414,11 @@ void frm_chann::Command_Clear_Click() {
 }
 
 void frm_chann::Command_open_Click() {
-  if (panel_.Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
+  Start_File_Dialog(panel_, win::Form_open_chann, Dialog_Start::Show);
 }
 
 void frm_chann::Command_save_Click() {
-  if (panel_.Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
+  Start_File_Dialog(panel_, win::Form_save_chann, Dialog_Start::Show);
 }
 
 void frm_chann::Command_close_Click() {

@@ -8,6 +8,7 @@
 
 #include "comm/exchange_presets.h"
 #include "editors/channels/grid_editor_parts.h"
+#include "editors/file_dialog_buttons.h"
 #include "image/fm_defaults.h"
 #include "image/fm_record.h"
 #include "image/shared_state.h"
@@ -206,13 +207,11 @@ void frm_FM::Command_def_Click() {
 }
 
 void frm_FM::Command_open_Click() {
-  if (panel_.Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Reopen(win::Form_open_chann);
+  Start_File_Dialog(panel_, win::Form_open_chann, Dialog_Start::Reopen);
 }
 
 void frm_FM::Command_save_Click() {
-  if (panel_.Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Reopen(win::Form_save_chann);
+  Start_File_Dialog(panel_, win::Form_save_chann, Dialog_Start::Reopen);
 }
 
 void frm_FM::Command_close_Click() {

@@ -13,6 +13,7 @@
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "editors/file_dialog_buttons.h"
 #include "image/freq_codec.h"
 #include "image/option_defaults.h"
 #include "image/shared_state.h"
@@ -716,13 +717,11 @@ void frm_option::Command_def_Click() {
 }
 
 void frm_option::Command_open_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
+  Start_File_Dialog(*panel_, win::Form_open_chann, Dialog_Start::Show);
 }
 
 void frm_option::Command_save_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Reopen(win::Form_save_chann);
+  Start_File_Dialog(*panel_, win::Form_save_chann, Dialog_Start::Reopen);
 }
 
 void frm_option::Command_close_Click() { panel_->Command_Close_Click(); }

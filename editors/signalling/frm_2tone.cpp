@@ -12,6 +12,7 @@
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "editors/file_dialog_buttons.h"
 #include "image/shared_state.h"
 #include "image/signal_defaults.h"
 #include "image/tone2_area.h"
@@ -523,13 +524,11 @@ void frm_2tone::Command_def_Click() {
 }
 
 void frm_2tone::Command_open_Click() {
-  if (Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
+  Start_File_Dialog(*panel_, win::Form_open_chann, Dialog_Start::Show);
 }
 
 void frm_2tone::Command_save_Click() {
-  if (Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
+  Start_File_Dialog(*panel_, win::Form_save_chann, Dialog_Start::Show);
 }
 
 void frm_2tone::closeEvent(QCloseEvent *event) {

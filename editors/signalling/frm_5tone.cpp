@@ -12,6 +12,7 @@
 
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "editors/file_dialog_buttons.h"
 #include "editors/pending_file_poll.h"
 #include "image/num_text.h"
 #include "image/shared_state.h"
@@ -714,13 +715,11 @@ void frm_5tone::Command_def_Click() {
 }
 
 void frm_5tone::Command_open_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
+  Start_File_Dialog(*panel_, win::Form_open_chann, Dialog_Start::Show);
 }
 
 void frm_5tone::Command_save_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
+  Start_File_Dialog(*panel_, win::Form_save_chann, Dialog_Start::Show);
 }
 
 void frm_5tone::Command_close_Click() {

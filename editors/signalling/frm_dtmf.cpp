@@ -13,6 +13,7 @@
 #include "comm/exchange_engine.h"
 #include "comm/exchange_panel.h"
 #include "comm/exchange_presets.h"
+#include "editors/file_dialog_buttons.h"
 #include "image/shared_state.h"
 #include "image/signal_defaults.h"
 #include "image/symbol_codec.h"
@@ -435,13 +436,11 @@ void frm_dtmf::Command_def_Click() {
 }
 
 void frm_dtmf::Command_open_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_open_chann);
+  Start_File_Dialog(*panel_, win::Form_open_chann, Dialog_Start::Show);
 }
 
 void frm_dtmf::Command_save_Click() {
-  if (panel_->Refuse_While_Busy()) return;
-  if (MDImain *main = MDImain::Instance()) main->Windows().Show(win::Form_save_chann);
+  Start_File_Dialog(*panel_, win::Form_save_chann, Dialog_Start::Show);
 }
 
 void frm_dtmf::closeEvent(QCloseEvent *event) { panel_->Close_Event(event); }
