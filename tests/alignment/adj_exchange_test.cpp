@@ -11,7 +11,6 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "adj_fixture.h"
@@ -23,13 +22,14 @@
 #include "platform/timer.h"
 #include "shell/file_dialogs.h"
 #include "support/exchange_checks.h"
+#include "support/progress_recorder.h"
 
 namespace zv::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Adj_Exchange : public Adj_Window_Test {
+class Adj_Exchange : public Adj_Window_Test, protected Progress_Recorder {
  protected:
   void SetUp() override {
     Adj_Window_Test::SetUp();
@@ -44,54 +44,32 @@ class Adj_Exchange : public Adj_Window_Test {
     fs::create_directories(dir);
   }
   void TearDown() override {
-    TearDown_Watch();
+    platform.After_Event = nullptr;
     Adj_Window_Test::TearDown();
     fs::remove_all(dir);
   }
   bool Run_Until_Idle(frm_Adj_Txp *f) {
     return platform.Run_Until([&] { return !f->Engine().Busy(); }, 60000);
   }
-  // Opens the editor and records its progress display (label, bar, whether
-  // the bar shows) after every event of the platform.
+  // Opens the editor and records its progress display after every event of
+  // the platform.
   frm_Adj_Txp *Open_Watched() {
     frm_Adj_Txp *f = Open();
     watched = f;
-    platform.After_Event = [this] { Record_Step(); };
+    Watch(f->ProgressBar1, f->Label_tr_count);
+    platform.After_Event = [this] { Record(); };
     messages.shown.clear();
     return f;
-  }
-  void Record_Step() {
-    if (!watched) return;
-    const Step s{watched->Label_tr_count->text().toStdString(), watched->ProgressBar1->value(),
-                 watched->ProgressBar1->isVisible()};
-    if (steps.empty() || steps.back() != s) steps.push_back(s);
   }
   // Runs until the exchange has ended and nothing of it is pending: the
   // retries and the pause after the last one included.
   bool Run_To_End() {
     return platform.Run_Until([&] { return !watched || Exchange_Ended(watched->Engine()); }, 200000);
   }
-  std::vector<std::string> Labels() const {
-    std::vector<std::string> out;
-    for (const Step &s : steps) out.push_back(std::get<0>(s));
-    return out;
-  }
-  std::vector<int> Bars() const {
-    std::vector<int> out;
-    for (const Step &s : steps)
-      if (out.empty() || out.back() != std::get<1>(s)) out.push_back(std::get<1>(s));
-    return out;
-  }
-  void TearDown_Watch() {
-    platform.After_Event = nullptr;
-    watched = nullptr;
-  }
 
-  using Step = std::tuple<std::string, int, bool>;
   sim::Radio_Sim sim;
   fs::path dir;
   QPointer<frm_Adj_Txp> watched;
-  std::vector<Step> steps;
 };
 
 TEST_F(Adj_Exchange, ReadFillsTheWholeTableAndShowsThePageBeforeTheMessage) {

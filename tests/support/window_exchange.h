@@ -28,17 +28,11 @@
 #include "platform/virtual_platform.h"
 #include "tests/sim/radio_sim.h"
 #include "tests/support/exchange_checks.h"
+#include "tests/support/progress_recorder.h"
 
 namespace zv::test {
 
-// The progress display after an event, recorded when it changed.
-struct Step {
-  std::string label;
-  int bar;
-  bool bar_visible;
-};
-
-class Window_Exchange_Test : public ::testing::Test {
+class Window_Exchange_Test : public ::testing::Test, protected Progress_Recorder {
  protected:
   void SetUp() override {
     Set_Platform(&vp);
@@ -66,21 +60,15 @@ class Window_Exchange_Test : public ::testing::Test {
   void Watch(QWidget *window, Exchange_Engine *engine, QProgressBar *bar, QLabel *label) {
     watched_ = window;
     engine_ = engine;
-    bar_ = bar;
-    label_ = label;
+    Progress_Recorder::Watch(bar, label);
   }
   template <class W>
   void Watch(W *window) {
     Watch(window, &window->Engine(), window->ProgressBar1, window->Label_tr_count);
   }
 
-  std::string Label() const { return watched_ && label_ ? label_->text().toStdString() : ""; }
   void Record_Step() {
-    if (!watched_ || !bar_) return;
-    const Step s{Label(), bar_->value(), bar_->isVisible()};
-    if (steps.empty() || steps.back().label != s.label || steps.back().bar != s.bar ||
-        steps.back().bar_visible != s.bar_visible)
-      steps.push_back(s);
+    if (watched_) Record();
   }
   // Runs until the watched window's exchange has ended and nothing of it is
   // pending (or the window is gone).
@@ -93,14 +81,11 @@ class Window_Exchange_Test : public ::testing::Test {
   Virtual_Platform vp;
   sim::Radio_Sim sim;
   Message_Recorder messages;
-  std::vector<Step> steps;                     // the progress display, each change
   std::vector<std::string> label_at_message;   // the label when each box came up
 
  private:
   QPointer<QWidget> watched_;
   Exchange_Engine *engine_ = nullptr;
-  QPointer<QProgressBar> bar_;
-  QPointer<QLabel> label_;
 };
 
 }  // namespace zv::test
