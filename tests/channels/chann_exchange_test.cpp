@@ -59,10 +59,10 @@ TEST_F(Chann_Exchange_Test, ReadStoresBothAreasAndShowsTheReceivedNames) {
   }
   EXPECT_EQ(names_at_message, (std::vector<std::string>{"PA+B", "c109A-\xC3\xA9"}));
   ASSERT_GE(steps.size(), 3u);
-  EXPECT_EQ(steps.front(), (std::pair<std::string, int>{"Connecting with transceiver. ", 0}));
-  EXPECT_EQ(steps[1], (std::pair<std::string, int>{"Reading 2 Data Block", 3}));
-  EXPECT_EQ(steps[steps.size() - 2], (std::pair<std::string, int>{"Reading 52 Data Block", 100}));
-  EXPECT_EQ(steps.back(), (std::pair<std::string, int>{"Read Channel Data is Ok ！", 100}));
+  EXPECT_EQ(steps.front(), (Step{"Connecting with transceiver. ", 0, true}));
+  EXPECT_EQ(steps[1], (Step{"Reading 2 Data Block", 3, true}));
+  EXPECT_EQ(steps[steps.size() - 2], (Step{"Reading 52 Data Block", 100, true}));
+  EXPECT_EQ(steps.back(), (Step{"Read Channel Data is Ok ！", 100, true}));
   Activate();
   EXPECT_EQ(Cell(1, 15), "AB");
   EXPECT_EQ(Cell(2, 15), "1");
@@ -108,9 +108,9 @@ TEST_F(Chann_Exchange_Test, WriteSendsRecordsAndNamesWithTheSpareLines) {
     for (int c = 0; c < 16; ++c) ASSERT_EQ(sim.Peek(16 * l + c), Shared().Radio_Image(l, c)) << l;
   EXPECT_EQ(sim.writes.size(), 402u);
   ASSERT_GE(steps.size(), 4u);
-  EXPECT_EQ(steps[1], (std::pair<std::string, int>{"Writeing  0  Channel", 0}));
-  EXPECT_EQ(steps[steps.size() - 2], (std::pair<std::string, int>{"Writeing  199  Channel", 100}));
-  EXPECT_EQ(steps.back(), (std::pair<std::string, int>{"Channel Data Writed ！", 100}));
+  EXPECT_EQ(steps[1], (Step{"Writeing  0  Channel", 0, true}));
+  EXPECT_EQ(steps[steps.size() - 2], (Step{"Writeing  199  Channel", 100, true}));
+  EXPECT_EQ(steps.back(), (Step{"Channel Data Writed ！", 100, true}));
   Expect_Image_Unchanged();
 }
 
@@ -121,23 +121,23 @@ TEST_F(Chann_Exchange_Test, Failures) {
     std::function<void()> setup;
     std::string messages;
     std::string panel2;                      // "" where the status bar is not written
-    std::pair<std::string, int> last_step;   // progress kept
+    Step last_step;                          // progress kept
   };
   const Case cases[] = {
       {"silence in a read", false, [this] { sim.faults.push_back({}); },
-       "Fail connect with transceiver.", "Communication fault.", {"Connecting with transceiver. ", 0}},
+       "Fail connect with transceiver.", "Communication fault.", {"Connecting with transceiver. ", 0, true}},
       {"silence in a write", true, [this] { sim.faults.push_back({}); },
-       "Fail connect with transceiver.", "Communication fault.", {"Connecting with transceiver. ", 0}},
+       "Fail connect with transceiver.", "Communication fault.", {"Connecting with transceiver. ", 0, true}},
       {"silence in the middle of a read", false,
        [this] {
          sim::Fault f;
          f.frame = 40;
          sim.faults.push_back(f);
        },
-       "Fail connect with transceiver.", "Communication fault.", {"Reading 20 Data Block", 38}},
+       "Fail connect with transceiver.", "Communication fault.", {"Reading 20 Data Block", 38, true}},
       {"wrong password", false,
        [this] { Form()->Text_PassWord->setText(QStringLiteral("111111")); },
-       "PassWord Error, Reading Stop", "", {"Connecting with transceiver. ", 0}},
+       "PassWord Error, Reading Stop", "", {"Connecting with transceiver. ", 0, true}},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);

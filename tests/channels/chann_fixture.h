@@ -30,6 +30,7 @@
 #include "shell/shell_fixture.h"
 #include "support/exchange_checks.h"
 #include "tests/sim/radio_sim.h"
+#include "tests/support/progress_recorder.h"
 
 namespace zv::test {
 
@@ -158,7 +159,7 @@ class Chann_Test : public Main_Window_Test {
 // `modulo`), the editor opened by name, password typed, and its progress
 // display (label, bar) recorded after every event of the platform.
 template <class Window_Form>
-class Editor_Exchange_Test : public Chann_Test {
+class Editor_Exchange_Test : public Chann_Test, protected Progress_Recorder {
  protected:
   Window_Form &Open_Editor(const QString &name, unsigned seed, int modulo) {
     Make_Main();
@@ -189,8 +190,8 @@ class Editor_Exchange_Test : public Chann_Test {
   void Record_Step() {
     Window_Form *f = Watched();
     if (!f) return;
-    const std::pair<std::string, int> s{f->Label_tr_count->text().toStdString(), f->ProgressBar1->value()};
-    if (steps.empty() || steps.back() != s) steps.push_back(s);
+    Watch(f->ProgressBar1, f->Label_tr_count);
+    Record();
   }
   // Runs until the editor's exchange has ended (or the editor is gone).
   bool Run_To_End(double limit_ms = 400000) {
@@ -203,7 +204,6 @@ class Editor_Exchange_Test : public Chann_Test {
   }
 
   sim::Radio_Sim sim;
-  std::vector<std::pair<std::string, int>> steps;  // label and bar, each change
 
  private:
   QString name_;

@@ -222,11 +222,11 @@ TEST_F(Fm_Test, ReadStoresTheFmAreaAndShowsIt) {
       ASSERT_EQ(Shared().Radio_Image(l, c), l >= 768 && l <= 783 ? sim.Peek(16 * l + c) : (*before)(l, c)) << l;
   ASSERT_FALSE(fm::Show_Preset(Shared().Radio_Image, kLine).freq.empty());
   EXPECT_EQ(shown_at_message, fm::Show_Preset(Shared().Radio_Image, kLine).freq);
-  const std::vector<std::pair<std::string, int>> want = {{"Connecting with transceiver. ", 0},
-                                                         {"Reading 3 Data Block", 60},
-                                                         {"Reading 4 Data Block", 80},
-                                                         {"Reading 5 Data Block", 100},
-                                                         {"Read FM Radio parameters in gear. ", 100}};
+  const std::vector<Step> want = {{"Connecting with transceiver. ", 0, true},
+                                  {"Reading 3 Data Block", 60, true},
+                                  {"Reading 4 Data Block", 80, true},
+                                  {"Reading 5 Data Block", 100, true},
+                                  {"Read FM Radio parameters in gear. ", 100, true}};
   EXPECT_EQ(steps, want);
 }
 
@@ -237,10 +237,10 @@ TEST_F(Fm_Test, WriteSendsTheFmAreaAndItsProgressStopsAt93) {
   EXPECT_EQ(Messages_Text(), "Complete Written FM parameters to the transceiver.");
   for (int a = 0x3000; a < 0x3100; ++a) ASSERT_EQ(sim.Peek(a), Shared().Radio_Image(a / 16, a % 16)) << a;
   ASSERT_EQ(steps.size(), 17u);
-  EXPECT_EQ(steps[0], (std::pair<std::string, int>{"Connecting with transceiver. ", 0}));
+  EXPECT_EQ(steps[0], (Step{"Connecting with transceiver. ", 0, true}));
   for (int n = 1; n <= 15; ++n)
-    EXPECT_EQ(steps[n], (std::pair<std::string, int>{"Writing  " + std::to_string(n) + "  Data Block", n * 100 / 16}));
-  EXPECT_EQ(steps[16], (std::pair<std::string, int>{"Complete Written FM parameters ", 93}));
+    EXPECT_EQ(steps[n], (Step{"Writing  " + std::to_string(n) + "  Data Block", n * 100 / 16, true}));
+  EXPECT_EQ(steps[16], (Step{"Complete Written FM parameters ", 93, true}));
 }
 
 TEST_F(Fm_Test, SilenceLeavesTheAreaAndShowsTheFault) {

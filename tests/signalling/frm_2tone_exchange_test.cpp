@@ -9,20 +9,15 @@
 #include "comm/exchange_engine.h"
 #include "image/protocol.h"
 #include "tone2_fixture.h"
+#include "tests/support/exchange_checks.h"
+#include "tests/support/progress_recorder.h"
 
 namespace zv::test {
 namespace {
 
 using namespace ui;
 
-struct Shown {
-  int bar;
-  std::string label;
-  bool operator==(const Shown &o) const { return bar == o.bar && label == o.label; }
-};
-void PrintTo(const Shown &s, std::ostream *os) { *os << s.bar << " \"" << s.label << '"'; }
-
-class Tone2_Exchange_Test : public Tone2_Test {
+class Tone2_Exchange_Test : public Tone2_Test, protected Progress_Recorder {
  protected:
   void SetUp() override {
     Tone2_Test::SetUp();
@@ -36,28 +31,21 @@ class Tone2_Exchange_Test : public Tone2_Test {
     for (int a : {0x2DF0, 0x2DF1, 0x2DF2}) sim.Poke(a, static_cast<uint8_t>(a & 0x3F));
     sim.Poke(0x2FF0, 150);
     sim.Set_Passwords("      ", "SUPER9");
-    platform.After_Event = [this] { Record(); };
+    platform.After_Event = [this] { Record_Progress(); };
   }
   void TearDown() override {
     platform.After_Event = nullptr;
     Tone2_Test::TearDown();
   }
 
-  void Record() {
+  void Record_Progress() {
     if (!form || !main->Windows().Is_Open(win::frm_2tone)) return;
-    const Shown s{form->ProgressBar1->isVisible() ? form->ProgressBar1->value() : -1,
-                  form->Label_tr_count->text().toStdString()};
-    if (steps.empty() || !(steps.back() == s)) steps.push_back(s);
+    Watch(form->ProgressBar1, form->Label_tr_count);
+    Record();
   }
   bool Run_To_End(double limit_ms = 120000) {
     return platform.Run_Until(
-        [&] {
-          if (!main->Windows().Is_Open(win::frm_2tone)) return true;
-          Exchange_Engine &e = form->Engine();
-          return !e.Busy() && !e.MSC().Is_Open() && !e.Timer1().Enabled() && !e.Timer2().Enabled() &&
-                 !e.Timer3().Enabled();
-        },
-        limit_ms);
+        [&] { return !main->Windows().Is_Open(win::frm_2tone) || Exchange_Ended(form->Engine()); }, limit_ms);
   }
   bool Area_Equals_Radio() const {
     for (int l = 720; l <= 767; ++l)
@@ -67,7 +55,6 @@ class Tone2_Exchange_Test : public Tone2_Test {
   }
 
   sim::Radio_Sim sim;
-  std::vector<Shown> steps;
 };
 
 TEST_F(Tone2_Exchange_Test, Read_Stores_The_Area_Shows_It_And_Reports_Progress) {
@@ -86,10 +73,10 @@ TEST_F(Tone2_Exchange_Test, Read_Stores_The_Area_Shows_It_And_Reports_Progress) 
   EXPECT_EQ(f.Combo_Enc_ys1->currentText(), "480");
   EXPECT_EQ(f.Combo_Dec_Res_Time->currentText(), "15100");
 
-  std::vector<Shown> expected = {{0, "Connecting with transceiver. "}};
+  std::vector<Step> expected = {{"Connecting with transceiver. ", 0, true}};
   const int bars[] = {23, 30, 38, 46, 53, 61, 69, 76, 84, 92, 100};
-  for (int n = 3; n <= 13; ++n) expected.push_back({bars[n - 3], "Reading " + std::to_string(n) + " Data Block"});
-  expected.push_back({100, "Read Signal parameters in gear. "});
+  for (int n = 3; n <= 13; ++n) expected.push_back({"Reading " + std::to_string(n) + " Data Block", bars[n - 3], true});
+  expected.push_back({"Read Signal parameters in gear. ", 100, true});
   EXPECT_EQ(steps, expected);
   EXPECT_EQ(Texts(), (QStringList{"Complete reading the data from transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
@@ -107,10 +94,10 @@ TEST_F(Tone2_Exchange_Test, Write_Sends_The_Area_And_Reports_Progress) {
   EXPECT_EQ(sim.writes.back().addr, 0x2FF0);
 
   ASSERT_GE(steps.size(), 3u);
-  EXPECT_EQ(steps[0], (Shown{0, "Connecting with transceiver. "}));
-  EXPECT_EQ(steps[1], (Shown{2, "Writing  0  Data Block"}));
-  EXPECT_EQ(steps[steps.size() - 2], (Shown{97, "Writing  46  Data Block"}));
-  EXPECT_EQ(steps.back(), (Shown{97, "Complete Written Signal parameters "}));
+  EXPECT_EQ(steps[0], (Step{"Connecting with transceiver. ", 0, true}));
+  EXPECT_EQ(steps[1], (Step{"Writing  0  Data Block", 2, true}));
+  EXPECT_EQ(steps[steps.size() - 2], (Step{"Writing  46  Data Block", 97, true}));
+  EXPECT_EQ(steps.back(), (Step{"Complete Written Signal parameters ", 97, true}));
   EXPECT_EQ(Texts(), (QStringList{"Complete Written Signal parameters to the transceiver."}));
 }
 

@@ -455,12 +455,12 @@ TEST_F(Tone5_Window, Read_Replaces_Lines_576_To_607_And_Shows_Them) {
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
   EXPECT_EQ(Label(), "Read Signal parameters in gear. ");
   EXPECT_TRUE(Bar()->isVisible());
-  std::vector<std::pair<QString, int>> reading;
+  std::vector<Step> reading;
   for (const auto &s : steps)
-    if (s.first.startsWith("Reading")) reading.push_back(s);
+    if (s.label.rfind("Reading", 0) == 0) reading.push_back(s);
   ASSERT_EQ(reading.size(), 7u);
-  EXPECT_EQ(reading.front(), (std::pair<QString, int>{"Reading 3 Data Block", 33}));
-  EXPECT_EQ(reading.back(), (std::pair<QString, int>{"Reading 9 Data Block", 100}));
+  EXPECT_EQ(reading.front(), (Step{"Reading 3 Data Block", 33, true}));
+  EXPECT_EQ(reading.back(), (Step{"Reading 9 Data Block", 100, true}));
   // The grid shows what was read.
   EXPECT_EQ(form->MSF_Chann->TextMatrix(1, 1), QString::number(10 * Img(576, 0) + 20));
 }
@@ -475,12 +475,12 @@ TEST_F(Tone5_Window, Write_Sends_Lines_512_To_607_As_The_Image_Holds_Them) {
   EXPECT_EQ(sim.Peek(0x2000), 0x77);
   EXPECT_EQ(Texts(), QStringList{"Complete Written Signal parameters to the transceiver."});
   EXPECT_EQ(Label(), "Complete Written Signal parameters ");
-  std::vector<std::pair<QString, int>> writing;
+  std::vector<Step> writing;
   for (const auto &s : steps)
-    if (s.first.startsWith("Writing")) writing.push_back(s);
+    if (s.label.rfind("Writing", 0) == 0) writing.push_back(s);
   ASSERT_EQ(writing.size(), 95u);
-  EXPECT_EQ(writing.front(), (std::pair<QString, int>{"Writing  0  Data Block", 1}));
-  EXPECT_EQ(writing.back(), (std::pair<QString, int>{"Writing  94  Data Block", 98}));
+  EXPECT_EQ(writing.front(), (Step{"Writing  0  Data Block", 1, true}));
+  EXPECT_EQ(writing.back(), (Step{"Writing  94  Data Block", 98, true}));
 
   // After Default the rebuilt tables go out.
   Click_Button(form->Command_def);

@@ -12,19 +12,13 @@
 #include "image/protocol.h"
 #include "image/signal_defaults.h"
 #include "tests/support/exchange_checks.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/signalling/frm_dtmf_fixture.h"
 
 namespace zv::test {
 namespace {
 
-struct Shown {
-  int bar;  // -1: hidden
-  std::string label;
-  bool operator==(const Shown &o) const { return bar == o.bar && label == o.label; }
-};
-void PrintTo(const Shown &s, std::ostream *os) { *os << s.bar << " \"" << s.label << '"'; }
-
-class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
+class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Progress_Recorder {
  protected:
   void SetUp() override {
     Dtmf_Editor_Test::SetUp();
@@ -54,7 +48,7 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
         if (!unused) sim.Poke(16 * line + c, area(line, c));
       }
     sim.Set_Passwords("123456", "SUPER9");
-    platform.After_Event = [this] { Record(); };
+    platform.After_Event = [this] { Record_Progress(); };
   }
   void TearDown() override {
     platform.After_Event = nullptr;
@@ -68,11 +62,10 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
     return *form;
   }
   bool Is_Open() const { return main && main->Windows().Is_Open(win::frm_dtmf); }
-  void Record() {
+  void Record_Progress() {
     if (!Is_Open()) return;
-    const Shown s{form->ProgressBar1->isVisible() ? form->ProgressBar1->value() : -1,
-                  form->Label_tr_count->text().toStdString()};
-    if (steps.empty() || !(steps.back() == s)) steps.push_back(s);
+    Watch(form->ProgressBar1, form->Label_tr_count);
+    Record();
   }
   bool Run_To_End(double limit_ms = 200000) {
     return platform.Run_Until([&] { return !Is_Open() || Exchange_Ended(form->Engine()); }, limit_ms);
@@ -92,7 +85,6 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test {
   std::vector<std::string> Texts() const { return Texts_Of(messages); }
 
   sim::Radio_Sim sim;
-  std::vector<Shown> steps;
 };
 
 TEST_F(Dtmf_Exchange_Test, Read_Stores_The_Area_Shows_It_Before_Its_Message) {
@@ -121,10 +113,10 @@ TEST_F(Dtmf_Exchange_Test, Read_Stores_The_Area_Shows_It_Before_Its_Message) {
   EXPECT_EQ(f.Combo_Dec_Proc_Ys->currentText(), "4000");
   EXPECT_EQ(f.Combo_Dec_Res_Time->currentText(), "12400");
 
-  std::vector<Shown> expected = {{0, "Connecting with transceiver. "}};
+  std::vector<Step> expected = {{"Connecting with transceiver. ", 0, true}};
   const int bars[] = {33, 44, 55, 66, 77, 88, 100};
-  for (int n = 3; n <= 9; ++n) expected.push_back({bars[n - 3], "Reading " + std::to_string(n) + " Data Block"});
-  expected.push_back({100, "Read DTMF Signal parameters in gear. "});
+  for (int n = 3; n <= 9; ++n) expected.push_back({"Reading " + std::to_string(n) + " Data Block", bars[n - 3], true});
+  expected.push_back({"Read DTMF Signal parameters in gear. ", 100, true});
   EXPECT_EQ(steps, expected);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"Complete reading the data from transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
@@ -143,9 +135,9 @@ TEST_F(Dtmf_Exchange_Test, Write_Sends_The_Area_And_Shows_Its_Progress) {
   EXPECT_EQ(sim.writes.front().addr, 0x2900);
   EXPECT_EQ(sim.writes.back().addr, 0x2AF0);
 
-  std::vector<Shown> expected = {{0, "Connecting with transceiver. "}};
-  for (int n = 1; n <= 31; ++n) expected.push_back({n * 100 / 32, "Writing  " + std::to_string(n) + "  Data Block"});
-  expected.push_back({96, "Complete Written DTMF Signal parameters "});
+  std::vector<Step> expected = {{"Connecting with transceiver. ", 0, true}};
+  for (int n = 1; n <= 31; ++n) expected.push_back({"Writing  " + std::to_string(n) + "  Data Block", n * 100 / 32, true});
+  expected.push_back({"Complete Written DTMF Signal parameters ", 96, true});
   EXPECT_EQ(steps, expected);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"Complete Written DTMF Signal parameters to the transceiver."}));
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");

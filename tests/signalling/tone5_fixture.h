@@ -18,11 +18,12 @@
 #include "image/startup_state.h"
 #include "shell/shell_fixture.h"
 #include "tests/support/exchange_checks.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/ui_input.h"
 
 namespace zv::test {
 
-class Tone5_Test : public Main_Window_Test {
+class Tone5_Test : public Main_Window_Test, protected Progress_Recorder {
  protected:
   void SetUp() override {
     Main_Window_Test::SetUp();
@@ -82,8 +83,8 @@ class Tone5_Test : public Main_Window_Test {
   QProgressBar *Bar() const { return form->Panel().ProgressBar1; }
   void Record_Step() {
     if (!form) return;
-    const std::pair<QString, int> s{Label(), Bar()->value()};
-    if (steps.empty() || steps.back() != s) steps.push_back(s);
+    Watch(Bar(), form->Panel().Label_tr_count);
+    Record();
   }
   // Runs until the window's exchange has ended and nothing of it is pending.
   bool Run_To_End(double limit_ms = 200000) {
@@ -98,7 +99,6 @@ class Tone5_Test : public Main_Window_Test {
 
   sim::Radio_Sim sim;
   QPointer<frm_5tone> form;
-  std::vector<std::pair<QString, int>> steps;
 };
 
 }  // namespace zv::test
