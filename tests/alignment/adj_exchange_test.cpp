@@ -184,8 +184,7 @@ TEST_F(Adj_Exchange, Failures) {
                                           : radio_before[static_cast<size_t>(a)])
           << a;
     }
-    TearDown();
-    SetUp();
+    Start_Afresh();
     steps.clear();
   }
 }

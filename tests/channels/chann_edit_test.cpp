@@ -50,8 +50,7 @@ class Chann_Edit_Test : public Chann_Test {
     EXPECT_EQ(Messages_Text(), c.messages);
     EXPECT_EQ(Line(200), kEmpty) << "the spare line stays";
     EXPECT_EQ(Line(7), kEmpty) << "the neighbour stays";
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 };
 
@@ -203,7 +202,7 @@ TEST_F(Chann_Edit_Test, BandListActsOnlyOnItsOwnCell) {
   EXPECT_EQ(Row_Text(kRow), "VHF/UHF|" + std::string(kSplitRow).substr(9));
 }
 
-TEST_F(Chann_Edit_Test, BandLimitsFromAnIdentificationAnswer) {
+TEST_F(Chann_Edit_Test, EditsWithBandALowSetDirectly) {
   struct Case {
     const char *what;
     double low;
@@ -230,8 +229,7 @@ TEST_F(Chann_Edit_Test, BandLimitsFromAnIdentificationAnswer) {
     EXPECT_EQ(Line(256 + 8), c.want_name);
     EXPECT_EQ(Row_Text(kRow), c.row);
     EXPECT_EQ(Messages_Text(), c.messages);
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
