@@ -30,11 +30,10 @@
 #include "shell/shell_fixture.h"
 #include "support/exchange_checks.h"
 #include "tests/sim/radio_sim.h"
+#include "tests/support/channel_edit_cases.h"
 #include "tests/support/progress_recorder.h"
 
 namespace zv::test {
-
-using Line_Bytes = std::array<int, 16>;
 
 // Brings a cell of a grid into view if it is not, then clicks its centre.
 inline void Click_Cell(Flex_Grid &g, int row, int col) {
@@ -74,6 +73,21 @@ class Chann_Test : public Main_Window_Test {
     return f->Text_Edit;
   }
 
+  // Types text into an editor; characters without a key of their own
+  // arrive as pasted text.
+  static void Type_Into(QWidget *ed, const QString &text) {
+    bool ascii = true;
+    for (QChar ch : text) ascii = ascii && ch.unicode() < 0x80;
+    if (ascii) {
+      QTest::keyClicks(ed, text);
+      return;
+    }
+    auto *box = qobject_cast<QLineEdit *>(ed);
+    if (auto *combo = qobject_cast<QComboBox *>(ed)) box = combo->lineEdit();
+    ASSERT_NE(box, nullptr) << "no text box to paste into";
+    box->insert(text);
+  }
+
   // Steps, separated by ";":
   //   c R C    click cell (R, C)
   //   t TEXT   select what the editor holds and type TEXT ("t" alone: empty it)
@@ -105,7 +119,7 @@ class Chann_Test : public Main_Window_Test {
           QTest::keyClick(ed, Qt::Key_A, Qt::ControlModifier);
           QTest::keyClick(ed, Qt::Key_Delete);
           [[fallthrough]];
-        case 'a': QTest::keyClicks(ed, QString::fromStdString(arg)); break;
+        case 'a': Type_Into(ed, QString::fromStdString(arg)); break;
         case 'e': QTest::keyClick(ed, Qt::Key_Return); break;
         case 'k': {
           auto *combo = qobject_cast<QComboBox *>(ed);
@@ -208,11 +222,5 @@ class Editor_Exchange_Test : public Chann_Test, protected Progress_Recorder {
  private:
   QString name_;
 };
-
-inline Line_Bytes Filled(int v) {
-  Line_Bytes b;
-  b.fill(v);
-  return b;
-}
 
 }  // namespace zv::test
