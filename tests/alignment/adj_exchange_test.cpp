@@ -23,28 +23,27 @@
 #include "shell/file_dialogs.h"
 #include "support/exchange_checks.h"
 #include "support/progress_recorder.h"
+#include "support/radio_on_com1.h"
 
 namespace zv::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Adj_Exchange : public Adj_Window_Test, protected Progress_Recorder {
+class Adj_Exchange : public Adj_Window_Test, protected Radio_On_Com1 {
  protected:
   void SetUp() override {
     Adj_Window_Test::SetUp();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
     std::mt19937 rng(5);
     for (int a = 0x3C00; a < 0x3E00; ++a) sim.Poke(a, static_cast<uint8_t>(rng() % 10));
     // Passwords as page 4 shows and stores them again: centred display codes.
     for (int k = 0; k < 12; ++k) sim.Poke(0x3DF0 + k, static_cast<uint8_t>(" 1234  ABCD "[k]));
+    Connect_Radio(platform, messages, Radio_Setup().Passwords_As_In_Memory());
     dir = fs::temp_directory_path() / ("zv_adj_window_" + std::to_string(getpid()));
     fs::create_directories(dir);
   }
   void TearDown() override {
-    platform.After_Event = nullptr;
+    Disconnect_Radio();
     Adj_Window_Test::TearDown();
     fs::remove_all(dir);
   }
@@ -56,18 +55,11 @@ class Adj_Exchange : public Adj_Window_Test, protected Progress_Recorder {
   frm_Adj_Txp *Open_Watched() {
     frm_Adj_Txp *f = Open();
     watched = f;
-    Watch(f->ProgressBar1, f->Label_tr_count);
-    platform.After_Event = [this] { Record(); };
+    Follow_Window([this] { return watched.data(); });
     messages.shown.clear();
     return f;
   }
-  // Runs until the exchange has ended and nothing of it is pending: the
-  // retries and the pause after the last one included.
-  bool Run_To_End() {
-    return platform.Run_Until([&] { return !watched || Exchange_Ended(watched->Engine()); }, 200000);
-  }
 
-  sim::Radio_Sim sim;
   fs::path dir;
   QPointer<frm_Adj_Txp> watched;
 };
@@ -184,8 +176,7 @@ TEST_F(Adj_Exchange, Failures) {
                                           : radio_before[static_cast<size_t>(a)])
           << a;
     }
-    TearDown();
-    SetUp();
+    Start_Afresh();
     steps.clear();
   }
 }

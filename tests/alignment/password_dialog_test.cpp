@@ -19,25 +19,29 @@
 #include "image/startup_state.h"
 #include "shell/shell_fixture.h"
 #include "tests/support/menu_action.h"
+#include "tests/support/radio_on_com1.h"
 
 namespace zv::test {
 namespace {
 
 constexpr int kBlock = 0x3DF0;
 
-class Password_Dialog : public Main_Window_Test {
+class Password_Dialog : public Main_Window_Test, protected Radio_On_Com1 {
  protected:
   void SetUp() override {
     Main_Window_Test::SetUp();
     Build_Startup_State(Shared());
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    sim.Set_Passwords("123456", "SUPER9");
     for (int i = 12; i < 16; ++i) sim.Poke(kBlock + i, 0x77);
-    platform.Attach(1, &sim);
+    Connect_Radio(platform, messages, Radio_Setup().Run_Limit_Ms(60000).Ends_When_Not_Busy());
+    // The dialog has an engine but no progress display.
+    Follow_Display([this]() -> std::optional<Exchange_Display> {
+      if (!form) return std::nullopt;
+      return Exchange_Display{&form->Engine(), nullptr, nullptr};
+    });
     Make_Main();
   }
   void TearDown() override {
+    Disconnect_Radio();
     Main_Window_Test::TearDown();
     platform.Attach(1, nullptr);
   }
@@ -60,9 +64,6 @@ class Password_Dialog : public Main_Window_Test {
     Type(form->Text_New_PassWord_2, confirm);
   }
   void Modify() { QTest::mouseClick(form->Command_Write, Qt::LeftButton); }
-  bool Run_To_End() {
-    return platform.Run_Until([this] { return !form || !form->Engine().Busy(); }, 60000);
-  }
   std::string Block() const {
     std::string s;
     for (int i = 0; i < 16; ++i) s.push_back(static_cast<char>(sim.Peek(kBlock + i)));
@@ -80,7 +81,6 @@ class Password_Dialog : public Main_Window_Test {
   }
   bool Write_Window_Open() const { return main->Windows().Is_Open(win::Form_Comm_Write); }
 
-  sim::Radio_Sim sim;
   Form_Write_PassWord *form = nullptr;
 };
 

@@ -8,8 +8,8 @@ namespace {
 
 constexpr int kRow = 9;  // grid row of channel 8, empty after start-up
 const Line_Bytes kEmpty = Filled(0xFF);
-// 145.00000 / 150.00000, receive tone 88.5, transmit tone off, settings of a
-// new channel; name "ABC".
+// The cases below that only the window runs: 145.00000 / 150.00000, receive
+// tone 88.5, transmit tone off, settings of a new channel; name "ABC".
 const Line_Bytes kSplit = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x00, 0x15,
                            0x75, 0x03, 0, 0, 0x00, 0x00, 0x00, 0x04};
 const Line_Bytes kAbc = {'A', 'B', 'C', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
@@ -22,6 +22,9 @@ Line_Bytes With(Line_Bytes b, std::initializer_list<std::pair<int, int>> changes
   return b;
 }
 
+using chan_case::Channel_Edit_Case;
+
+// A window edit given as a script of steps (see Chann_Test::Run).
 struct Edit_Case {
   const char *what;
   Line_Bytes record, name;  // channel 8 before
@@ -30,6 +33,32 @@ struct Edit_Case {
   std::string row;          // grid row 9 afterwards, columns 1..15
   std::string messages;
 };
+
+// The steps that make a case of the shared table through the grid: a click
+// on the cell, the text typed (after selecting what the box holds) or the
+// list entry chosen with the arrow keys, then a click on the number column,
+// which leaves the cell.
+std::string Script_Of(const Channel_Edit_Case &c) {
+  const std::string cell = "c " + std::to_string(kRow) + " " + std::to_string(c.column) + "; ";
+  const std::string leave = "c " + std::to_string(kRow) + " 0";
+  if (c.position != chan_case::kTyped) return cell + "k " + std::to_string(c.position) + "; " + leave;
+  const bool tone = c.column == chan::kColRxTone || c.column == chan::kColTxTone;
+  // A tone list opens with an empty text: nothing typed leaves it untouched.
+  if (tone) return cell + (*c.text ? "a " + std::string(c.text) + "; " : "") + leave;
+  return cell + "t " + c.text + "; " + leave;
+}
+
+// The window's message for what a commit asks it to say.
+std::string Message_Of(chan::Cell_Message m) {
+  switch (m) {
+    case chan::Cell_Message::None: return "";
+    case chan::Cell_Message::Rx_Out_Of_Range: return "Over the range of receive frequency .";
+    case chan::Cell_Message::Tx_Out_Of_Range: return "Over the range of transmit frequency .";
+    case chan::Cell_Message::Rx_First: return "Please input the receive frequency in advance.";
+    case chan::Cell_Message::Name_Too_Long: return "The letter of channel name max 8 bit . ";
+  }
+  return "?";
+}
 
 class Chann_Edit_Test : public Chann_Test {
  protected:
@@ -40,9 +69,9 @@ class Chann_Edit_Test : public Chann_Test {
     Activate();
     Shared().Bands.Band_A_Low = band_a_low;
   }
-  void Check(const Edit_Case &c) {
+  void Check(const Edit_Case &c, double band_a_low = 136) {
     SCOPED_TRACE(c.what);
-    Prepare(c.record, c.name);
+    Prepare(c.record, c.name, band_a_low);
     Run(c.script);
     EXPECT_EQ(Line(8), c.want_record);
     EXPECT_EQ(Line(256 + 8), c.want_name);
@@ -50,77 +79,51 @@ class Chann_Edit_Test : public Chann_Test {
     EXPECT_EQ(Messages_Text(), c.messages);
     EXPECT_EQ(Line(200), kEmpty) << "the spare line stays";
     EXPECT_EQ(Line(7), kEmpty) << "the neighbour stays";
-    TearDown();
-    SetUp();
+    Start_Afresh();
+  }
+  // A case of the shared table, made through the grid on channel 8.
+  void Check(const Channel_Edit_Case &c) {
+    const std::string script = Script_Of(c);
+    SCOPED_TRACE(script);
+    Check(Edit_Case{c.what, c.record, c.name, script.c_str(), c.want_record, c.want_name, c.row,
+                    Message_Of(c.message)},
+          c.band_a_low);
   }
 };
 
 TEST_F(Chann_Edit_Test, Frequencies) {
-  const Line_Bytes k145_1 = {0, 0, 0x51, 0x14, 0, 0, 0x51, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x04};
+  for (const Channel_Edit_Case &c : chan_case::kReceive_Cases) Check(c);
+  for (const Channel_Edit_Case &c : chan_case::kTransmit_Cases) Check(c);
+}
+
+TEST_F(Chann_Edit_Test, EditsWithBandALowSetDirectly) {
+  for (const Channel_Edit_Case &c : chan_case::kLow_Band_Limit_Cases) Check(c);
+}
+
+TEST_F(Chann_Edit_Test, TonesAndNames) {
+  for (const Channel_Edit_Case &c : chan_case::kTone_Cases) Check(c);
+  for (const Channel_Edit_Case &c : chan_case::kName_Cases) Check(c);
+}
+
+// What only the window does: keys its filters drop or change, Enter,
+// scrolling, a cell left for another cell, several cells of one row.
+TEST_F(Chann_Edit_Test, KeysEnterScrollingAndSeveralCells) {
   const Edit_Case cases[] = {
-      {"new channel from a receive frequency", kEmpty, kEmpty, "c 9 2; t 145.1; c 9 6", k145_1, kEmpty,
-       "VHF/UHF |145.10000|145.10000|OFF|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|", ""},
-      {"snapped down", kEmpty, kEmpty, "c 9 2; t 145.1234; c 9 0",
-       {0x50, 0x22, 0x51, 0x14, 0x50, 0x22, 0x51, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x04}, kEmpty,
-       "VHF/UHF |145.12250|145.12250|OFF|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|", ""},
-      {"top of band A is in band", kSplit, kAbc, "c 9 2; t 174.5; c 9 0",
-       With(kSplit, {{2, 0x45}, {3, 0x17}, {6, 0x45}, {7, 0x17}}), kAbc,
-       "VHF/UHF |174.50000|174.50000|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
-      {"out of band on a channel: receive replaced, the rest kept", kSplit, kAbc, "c 9 2; t 175; c 9 0",
-       With(kSplit, {{2, 0x60}, {3, 0x13}}), kAbc,
-       "VHF/UHF |136.00000|150.00000|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC",
-       "Over the range of receive frequency ."},
-      {"out of band on an empty row: a channel at the band limit", kEmpty, kEmpty, "c 9 2; t 175; c 9 0",
-       {0, 0, 0x60, 0x13, 0, 0, 0x60, 0x13, 0, 0, 0, 0, 0, 0, 0, 0x04}, kEmpty,
-       "VHF/UHF |136.00000|136.00000|OFF|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|",
-       "Over the range of receive frequency ."},
-      {"emptied receive deletes channel and name", kSplit, kAbc, "c 9 2; t; c 9 0", kEmpty, kEmpty,
-       kEmptyRow, ""},
-      {"transmit before any receive", kEmpty, kEmpty, "c 9 3; t 150; c 9 0", kEmpty, kEmpty, kEmptyRow,
-       "Please input the receive frequency in advance."},
-      {"transmit in band", kSplit, kAbc, "c 9 3; t 151.0125; c 9 0",
-       With(kSplit, {{4, 0x50}, {5, 0x12}, {6, 0x10}}), kAbc,
-       "VHF/UHF |145.00000|151.01250|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
-      {"transmit out of band: limit, transmit tone off", With(kSplit, {{10, 0xE8}, {11, 3}}), kAbc,
-       "c 9 3; t 600; c 9 0", With(kSplit, {{6, 0x60}, {7, 0x13}, {10, 0xFF}, {11, 0xFF}}), kAbc,
-       "VHF/UHF |145.00000|136.00000|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC",
-       "Over the range of transmit frequency ."},
-      {"emptied transmit: receive only", kSplit, kAbc, "c 9 3; t; c 9 0",
-       With(kSplit, {{4, 0xFF}, {5, 0xFF}, {6, 0xFF}, {7, 0xFF}, {10, 0xFF}, {11, 0xFF}}), kAbc,
-       "VHF/UHF |145.00000||88.5||HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
+      {"new channel from a receive frequency, left for a setting cell", kEmpty, kEmpty, "c 9 2; t 145.1; c 9 6",
+       chan_case::k145_1, kEmpty, "VHF/UHF |145.10000|145.10000|OFF|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|", ""},
       {"scrolled away, then left: the typed text is stored", kSplit, kAbc, "c 9 3; t 160; s; c 9 0",
        With(kSplit, {{7, 0x16}}), kAbc,
        "VHF/UHF |145.00000|160.00000|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
-  };
-  for (const Edit_Case &c : cases) Check(c);
-}
-
-TEST_F(Chann_Edit_Test, TonesSettingsAndNames) {
-  const Edit_Case cases[] = {
-      {"receive tone chosen: transmit follows", kSplit, kAbc, "c 9 4; k 1; c 9 0",
-       With(kSplit, {{8, 0x9E}, {9, 0x02}, {10, 0x9E}, {11, 0x02}}), kAbc,
-       "VHF/UHF |145.00000|150.00000|67.0|67.0|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
-      {"transmit tone chosen", kSplit, kAbc, "c 9 5; k 260; c 9 0", With(kSplit, {{10, 210}}), kAbc,
-       "VHF/UHF |145.00000|150.00000|88.5|D754I|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
       {"typed DCS in lower case", kSplit, kAbc, "c 9 4; a d023n; c 9 0",
        With(kSplit, {{8, 1}, {9, 0}, {10, 1}}), kAbc,
        "VHF/UHF |145.00000|150.00000|D023N|D023N|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
-      {"typed unlisted CTCSS", kSplit, kAbc, "c 9 5; a 255.5; c 9 0", With(kSplit, {{10, 0xFB}, {11, 0x09}}),
-       kAbc, "VHF/UHF |145.00000|150.00000|88.5|255.5|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC", ""},
       {"keys outside the tone filter are dropped; 50 is no tone", kSplit, kAbc, "c 9 4; a of- 5x0; c 9 0",
        kSplit, kAbc, kSplitRow, ""},
-      {"untouched tone list changes nothing", kSplit, kAbc, "c 9 4; c 9 0", kSplit, kAbc, kSplitRow, ""},
       {"settings write their bits", kSplit, kAbc, "c 9 6; k 1; c 9 7; k 1; c 9 8; k 3; c 9 11; k 14; c 9 0",
        With(kSplit, {{12, 0x0E}, {14, 0x01}, {15, 0x47}}), kAbc,
        "VHF/UHF |145.00000|150.00000|88.5|OFF|LOW|N|BOTH|OFF|ON|15|OFF|QT|OFF|ABC", ""},
       {"typing into a setting list changes nothing", kSplit, kAbc, "c 9 6; a LOW; c 9 7; a n; c 9 0", kSplit,
        kAbc, kSplitRow, ""},
-      {"long name cut, kept by position", kSplit, kAbc, "c 9 15; t abc-12345; c 9 0", kSplit,
-       {'A', 'B', 'C', 0xFF, '1', '2', '3', '4', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-       "VHF/UHF |145.00000|150.00000|88.5|OFF|HIGH|W|OFF|OFF|ON|1|OFF|QT|OFF|ABC-1234",
-       "The letter of channel name max 8 bit . "},
-      {"name on a row without a channel is dropped", kEmpty, kEmpty, "c 9 15; t abc; c 9 0", kEmpty, kEmpty,
-       kEmptyRow, ""},
       {"Enter in the name stores nothing yet", kSplit, kAbc, "c 9 15; t xy; e", kSplit, kAbc, kSplitRow, ""},
       {"the name after Enter is stored when its cell is left", kSplit, kAbc, "c 9 15; t xy; e; c 9 0", kSplit,
        With(kAbc, {{0, 'X'}, {1, 'Y'}, {2, 0xFF}}),
@@ -201,38 +204,6 @@ TEST_F(Chann_Edit_Test, BandListActsOnlyOnItsOwnCell) {
   EXPECT_EQ(Line(8), kSplit);
   EXPECT_EQ(Line(256 + 8), kAbc);
   EXPECT_EQ(Row_Text(kRow), "VHF/UHF|" + std::string(kSplitRow).substr(9));
-}
-
-TEST_F(Chann_Edit_Test, BandLimitsFromAnIdentificationAnswer) {
-  struct Case {
-    const char *what;
-    double low;
-    Line_Bytes record, name;
-    const char *script;
-    Line_Bytes want_record, want_name;
-    std::string row, messages;
-  };
-  const Case cases[] = {
-      {"band A from 0 MHz: an emptied receive deletes", 0, kSplit, kAbc, "c 9 2; t; c 9 0", kEmpty, kEmpty,
-       kEmptyRow, ""},
-      {"band A from 5 MHz: no replacement on an empty row", 5, kEmpty, kEmpty, "c 9 2; t 600; c 9 0", kEmpty,
-       kEmpty, kEmptyRow, "Over the range of receive frequency ."},
-      {"band A from 5 MHz: no replacement on a channel", 5, kSplit, kAbc, "c 9 2; t 600; c 9 0", kSplit, kAbc,
-       kSplitRow, "Over the range of receive frequency ."},
-      {"band A from 5 MHz: transmit neither", 5, kSplit, kAbc, "c 9 3; t 600; c 9 0", kSplit, kAbc, kSplitRow,
-       "Over the range of transmit frequency ."},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.what);
-    Prepare(c.record, c.name, c.low);
-    Run(c.script);
-    EXPECT_EQ(Line(8), c.want_record);
-    EXPECT_EQ(Line(256 + 8), c.want_name);
-    EXPECT_EQ(Row_Text(kRow), c.row);
-    EXPECT_EQ(Messages_Text(), c.messages);
-    TearDown();
-    SetUp();
-  }
 }
 
 }  // namespace

@@ -152,8 +152,7 @@ TEST_F(Chann_Exchange_Test, Failures) {
     EXPECT_TRUE(f.ProgressBar1->isVisible());
     Expect_Image_Unchanged();
     steps.clear();
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -206,8 +205,7 @@ TEST_F(Chann_Exchange_Test, WhileTheExchangeRuns) {
     EXPECT_TRUE(f.Busy());
     ASSERT_TRUE(Run_To_End());
     EXPECT_EQ(messages.shown.back().text.toStdString(), "Complete writing the data to transceiver.");
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -247,8 +245,7 @@ TEST_F(Chann_Exchange_Test, ClosingOtherwiseWarnsOnceAndEndsTheExchange) {
     platform.Advance(20000);
     EXPECT_EQ(sim.writes.size(), writes) << "nothing more is sent";
     EXPECT_EQ(messages.shown.size(), 1u);
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 

@@ -30,11 +30,11 @@
 #include "shell/shell_fixture.h"
 #include "support/exchange_checks.h"
 #include "tests/sim/radio_sim.h"
+#include "tests/support/channel_edit_cases.h"
 #include "tests/support/progress_recorder.h"
+#include "tests/support/radio_on_com1.h"
 
 namespace zv::test {
-
-using Line_Bytes = std::array<int, 16>;
 
 // Brings a cell of a grid into view if it is not, then clicks its centre.
 inline void Click_Cell(Flex_Grid &g, int row, int col) {
@@ -74,6 +74,21 @@ class Chann_Test : public Main_Window_Test {
     return f->Text_Edit;
   }
 
+  // Types text into an editor; characters without a key of their own
+  // arrive as pasted text.
+  static void Type_Into(QWidget *ed, const QString &text) {
+    bool ascii = true;
+    for (QChar ch : text) ascii = ascii && ch.unicode() < 0x80;
+    if (ascii) {
+      QTest::keyClicks(ed, text);
+      return;
+    }
+    auto *box = qobject_cast<QLineEdit *>(ed);
+    if (auto *combo = qobject_cast<QComboBox *>(ed)) box = combo->lineEdit();
+    ASSERT_NE(box, nullptr) << "no text box to paste into";
+    box->insert(text);
+  }
+
   // Steps, separated by ";":
   //   c R C    click cell (R, C)
   //   t TEXT   select what the editor holds and type TEXT ("t" alone: empty it)
@@ -105,7 +120,7 @@ class Chann_Test : public Main_Window_Test {
           QTest::keyClick(ed, Qt::Key_A, Qt::ControlModifier);
           QTest::keyClick(ed, Qt::Key_Delete);
           [[fallthrough]];
-        case 'a': QTest::keyClicks(ed, QString::fromStdString(arg)); break;
+        case 'a': Type_Into(ed, QString::fromStdString(arg)); break;
         case 'e': QTest::keyClick(ed, Qt::Key_Return); break;
         case 'k': {
           auto *combo = qobject_cast<QComboBox *>(ed);
@@ -156,63 +171,38 @@ class Chann_Test : public Main_Window_Test {
 
 // An editor's own exchange: a main window without the start-up's
 // identification, the radio on COM1 with random memory (bytes below
-// `modulo`), the editor opened by name, password typed, and its progress
-// display (label, bar) recorded after every event of the platform.
+// `modulo`) and the common passwords, the editor opened by name, password
+// typed, and its progress display (label, bar) recorded after every event
+// of the platform. Its exchanges run up to 400 s of virtual time.
 template <class Window_Form>
-class Editor_Exchange_Test : public Chann_Test, protected Progress_Recorder {
+class Editor_Exchange_Test : public Chann_Test, protected Radio_On_Com1 {
  protected:
   Window_Form &Open_Editor(const QString &name, unsigned seed, int modulo) {
     Make_Main();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
     sim.faults.clear();
     sim.writes.clear();
     std::mt19937 rng(seed);
     for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng() % modulo));
-    sim.Set_Passwords("123456", "SUPER9");
+    Connect_Radio(platform, messages, Radio_Setup().Run_Limit_Ms(400000));
     name_ = name;
     Prepare_Image(rng);
     main->Windows().Open(name);
     Window_Form &f = *Watched();
     f.Text_PassWord->setText(QStringLiteral("123456"));
-    platform.After_Event = [this] { Record_Step(); };
+    Follow_Window([this] { return Watched(); });
     messages.shown.clear();
     return f;
   }
   // The image before the editor opens.
   virtual void Prepare_Image(std::mt19937 &) {}
   void TearDown() override {
-    platform.After_Event = nullptr;
+    Disconnect_Radio();
     Chann_Test::TearDown();
   }
   Window_Form *Watched() const { return main->Windows().Form_As<Window_Form>(name_); }
-  void Record_Step() {
-    Window_Form *f = Watched();
-    if (!f) return;
-    Watch(f->ProgressBar1, f->Label_tr_count);
-    Record();
-  }
-  // Runs until the editor's exchange has ended (or the editor is gone).
-  bool Run_To_End(double limit_ms = 400000) {
-    return platform.Run_Until(
-        [&] {
-          Window_Form *f = Watched();
-          return !f || Exchange_Ended(f->Engine());
-        },
-        limit_ms);
-  }
-
-  sim::Radio_Sim sim;
 
  private:
   QString name_;
 };
-
-inline Line_Bytes Filled(int v) {
-  Line_Bytes b;
-  b.fill(v);
-  return b;
-}
 
 }  // namespace zv::test

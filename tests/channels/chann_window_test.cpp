@@ -146,8 +146,7 @@ TEST_F(Chann_Test, OpenEditorIsCommittedBeforeTheRedraw) {
     EXPECT_EQ(Row_Text(9), Defaults_Row("136.00000", "OFF", "OFF"));
     EXPECT_EQ(Messages_Text(), "Over the range of receive frequency .");
     EXPECT_FALSE(Form()->Text_Edit->isVisible());
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -180,8 +179,7 @@ TEST_F(Chann_Test, OpenAndSaveShowTheirDialogWithItsState) {
     EXPECT_EQ(main->Windows().Form(c.dialog), dialog);
     EXPECT_EQ(name_box->text(), "kept.dat");
     EXPECT_TRUE(messages.shown.empty());
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 

@@ -84,8 +84,7 @@ TEST_F(Fm_Test, TypedFrequencyToCellAndDigits) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Line(kLine)[i], c.digits[i]) << i;
     EXPECT_EQ(Fm_Cell(1, 2), "VLNEW") << "the name stays";
     EXPECT_EQ(Messages_Text(), c.message ? "Over the range of receive frequency ." : "");
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -134,8 +133,7 @@ TEST_F(Fm_Test, EditingCases) {
     EXPECT_EQ(Fm_Cell(1, 1).toStdString(), c.freq_cell);
     EXPECT_EQ(Fm_Cell(1, 2).toStdString(), c.name_cell);
     EXPECT_EQ(Messages_Text(), c.messages);
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -203,8 +201,7 @@ TEST_F(Fm_Test, OpenAndSaveReopenTheirDialog) {
     Flush_Deletes();
     EXPECT_FALSE(main->Windows().Is_Open(c.dialog));
     EXPECT_FALSE(main->Windows().Is_Open(win::frm_FM));
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 
@@ -291,8 +288,7 @@ TEST_F(Fm_Test, WhileTheExchangeRuns) {
     EXPECT_EQ(Line(kLine), before);
     EXPECT_EQ(Fm_Cell(1, 1), "88.90000");
     EXPECT_TRUE(f.Busy());
-    TearDown();
-    SetUp();
+    Start_Afresh();
   }
 }
 

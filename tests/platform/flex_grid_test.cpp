@@ -18,6 +18,7 @@
 
 #include "platform/flex_grid.h"
 #include "platform/message_box.h"
+#include "support/afresh.h"
 
 namespace zv {
 namespace {
@@ -26,10 +27,9 @@ constexpr int kTwips = 15;
 
 // A window holding a grid of 20 rows with a fixed column, headers A to D,
 // and a log of the grid's events with the current cell at each.
-class Grid_Test : public ::testing::Test {
+class Grid_Test : public test::Afresh_Test {
  public:
   void SetUp() override {
-    delete window_.data();  // a case table sets up afresh per case
     window_ = new QWidget;
     window_->resize(500, 400);
     grid_ = new Flex_Grid(window_);
@@ -114,13 +114,12 @@ TEST_F(Grid_Test, EveryChangeOfTheCurrentCellRaisesLeaveCellFirstWithTheOldCellC
   };
   for (const Move_Case &c : cases) {
     SCOPED_TRACE(c.name);
-    SetUp();
+    Start_Afresh();
     grid_->Set_Row(2);
     log_.clear();
     c.act(*this, *grid_);
     EXPECT_EQ(log_, c.log);
     Expect_Cell(c.row, c.col);
-    TearDown();
   }
 }
 
@@ -192,7 +191,7 @@ TEST_F(Grid_Test, AWindowClosedWhileTheLeaveCellBoxIsUpIsNotTouched) {
   };
   for (const Gone_Case &c : cases) {
     SCOPED_TRACE(c.name);
-    SetUp();
+    Start_Afresh();
     window_->setAttribute(Qt::WA_DeleteOnClose);
     Flex_Grid *grid = grid_;
     grid->Set_Row(3);
@@ -219,7 +218,7 @@ TEST_F(Grid_Test, AWindowClosedWhileTheLeaveCellBoxIsUpIsNotTouched) {
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_FALSE(window_);
-    TearDown();
+    Set_Message_Service(nullptr);  // the recorder ends with this case
   }
 }
 

@@ -24,6 +24,7 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "sim/radio_sim.h"
+#include "support/afresh.h"
 
 namespace zv::test {
 
@@ -58,7 +59,7 @@ inline void Real_Box_Round_Trip() {
   EXPECT_EQ(QApplication::activeWindow(), MDImain::Instance());
 }
 
-class Main_Window_Test : public ::testing::Test {
+class Main_Window_Test : public Afresh_Test {
  protected:
   void SetUp() override {
     Shared() = Shared_State{};

@@ -11,50 +11,37 @@
 #include "tone2_fixture.h"
 #include "tests/support/exchange_checks.h"
 #include "tests/support/progress_recorder.h"
+#include "tests/support/radio_on_com1.h"
 
 namespace zv::test {
 namespace {
 
 using namespace ui;
 
-class Tone2_Exchange_Test : public Tone2_Test, protected Progress_Recorder {
+class Tone2_Exchange_Test : public Tone2_Test, protected Radio_On_Com1 {
  protected:
   void SetUp() override {
     Tone2_Test::SetUp();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
     std::mt19937 rng(5);
     for (int a = 0; a < sim::kMemSize; ++a) sim.Poke(a, static_cast<uint8_t>(rng()));
     // Timing and reset bytes within their lists: the display after a read
     // would clamp bytes beyond them.
     for (int a : {0x2DF0, 0x2DF1, 0x2DF2}) sim.Poke(a, static_cast<uint8_t>(a & 0x3F));
     sim.Poke(0x2FF0, 150);
-    sim.Set_Passwords("      ", "SUPER9");
-    platform.After_Event = [this] { Record_Progress(); };
+    Connect_Radio(platform, messages, Radio_Setup().Passwords("      ", "SUPER9").Run_Limit_Ms(120000));
+    Follow_Window([this] { return form && main->Windows().Is_Open(win::frm_2tone) ? form : nullptr; });
   }
   void TearDown() override {
-    platform.After_Event = nullptr;
+    Disconnect_Radio();
     Tone2_Test::TearDown();
   }
 
-  void Record_Progress() {
-    if (!form || !main->Windows().Is_Open(win::frm_2tone)) return;
-    Watch(form->ProgressBar1, form->Label_tr_count);
-    Record();
-  }
-  bool Run_To_End(double limit_ms = 120000) {
-    return platform.Run_Until(
-        [&] { return !main->Windows().Is_Open(win::frm_2tone) || Exchange_Ended(form->Engine()); }, limit_ms);
-  }
   bool Area_Equals_Radio() const {
     for (int l = 720; l <= 767; ++l)
       for (int c = 0; c < 16; ++c)
         if (Img(l, c) != sim.Peek(16 * l + c)) return false;
     return true;
   }
-
-  sim::Radio_Sim sim;
 };
 
 TEST_F(Tone2_Exchange_Test, Read_Stores_The_Area_Shows_It_And_Reports_Progress) {

@@ -13,18 +13,16 @@
 #include "image/signal_defaults.h"
 #include "tests/support/exchange_checks.h"
 #include "tests/support/progress_recorder.h"
+#include "tests/support/radio_on_com1.h"
 #include "tests/signalling/frm_dtmf_fixture.h"
 
 namespace zv::test {
 namespace {
 
-class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Progress_Recorder {
+class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Radio_On_Com1 {
  protected:
   void SetUp() override {
     Dtmf_Editor_Test::SetUp();
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
     // The radio's DTMF area: every field as the window shows it (codes
     // closed up, lists within their entries), so a read leaves the image
     // equal to the radio; the bytes no control shows hold anything.
@@ -47,11 +45,11 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Progress_Recorder 
         const bool unused = (line >= 678 && line <= 684) || (line == 671 && c >= 2) || (line == 687 && c >= 8);
         if (!unused) sim.Poke(16 * line + c, area(line, c));
       }
-    sim.Set_Passwords("123456", "SUPER9");
-    platform.After_Event = [this] { Record_Progress(); };
+    Connect_Radio(platform, messages);
+    Follow_Window([this] { return Is_Open() ? form : nullptr; });
   }
   void TearDown() override {
-    platform.After_Event = nullptr;
+    Disconnect_Radio();
     Dtmf_Editor_Test::TearDown();
   }
 
@@ -62,14 +60,6 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Progress_Recorder 
     return *form;
   }
   bool Is_Open() const { return main && main->Windows().Is_Open(win::frm_dtmf); }
-  void Record_Progress() {
-    if (!Is_Open()) return;
-    Watch(form->ProgressBar1, form->Label_tr_count);
-    Record();
-  }
-  bool Run_To_End(double limit_ms = 200000) {
-    return platform.Run_Until([&] { return !Is_Open() || Exchange_Ended(form->Engine()); }, limit_ms);
-  }
   bool Area_Equals_Radio() const {
     for (int line = 656; line <= 687; ++line)
       for (int c = 0; c < 16; ++c)
@@ -83,8 +73,6 @@ class Dtmf_Exchange_Test : public Dtmf_Editor_Test, protected Progress_Recorder 
     return rows;
   }
   std::vector<std::string> Texts() const { return Texts_Of(messages); }
-
-  sim::Radio_Sim sim;
 };
 
 TEST_F(Dtmf_Exchange_Test, Read_Stores_The_Area_Shows_It_Before_Its_Message) {

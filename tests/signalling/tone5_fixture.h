@@ -1,5 +1,6 @@
 // The 5-tone editor opened from the Signal menu of a main window, messages
-// recorded, on the virtual platform with the simulated radio on COM1.
+// recorded, on the virtual platform with the simulated radio on COM1 (common
+// passwords) and the editor's progress display recorded.
 #pragma once
 
 #include <QApplication>
@@ -19,25 +20,29 @@
 #include "shell/shell_fixture.h"
 #include "tests/support/exchange_checks.h"
 #include "tests/support/progress_recorder.h"
+#include "tests/support/radio_on_com1.h"
 #include "tests/support/ui_input.h"
 
 namespace zv::test {
 
-class Tone5_Test : public Main_Window_Test, protected Progress_Recorder {
+// Public: the cases of a table drive the fixture, its radio included, from
+// lambdas.
+class Tone5_Test : public Main_Window_Test, public Radio_On_Com1 {
  protected:
   void SetUp() override {
     Main_Window_Test::SetUp();
     Build_Startup_State(Shared());
-    Shared().Handshake_Bytes = kHandshake_Bytes;
-    Shared().Comm_Port = 1;
-    platform.Attach(1, &sim);
     // A radio whose 5-tone area differs from the image everywhere.
     for (int a = 0x2000; a < 0x2600; ++a) sim.Poke(a, static_cast<uint8_t>((a * 7 + 3) & 0xFF));
-    sim.Set_Passwords("123456", "SUPER9");
-    platform.After_Event = [this] { Record_Step(); };
+    Connect_Radio(platform, messages);
+    // The window's exchange panel holds its engine and progress display.
+    Follow_Display([this]() -> std::optional<Exchange_Display> {
+      if (!form) return std::nullopt;
+      return Exchange_Display{&form->Engine(), Bar(), form->Panel().Label_tr_count};
+    });
   }
   void TearDown() override {
-    platform.After_Event = nullptr;
+    Disconnect_Radio();
     Main_Window_Test::TearDown();
   }
 
@@ -81,15 +86,6 @@ class Tone5_Test : public Main_Window_Test, protected Progress_Recorder {
   Exchange_Engine &Engine() { return form->Engine(); }
   QString Label() const { return form ? form->Panel().Label_tr_count->text() : QString(); }
   QProgressBar *Bar() const { return form->Panel().ProgressBar1; }
-  void Record_Step() {
-    if (!form) return;
-    Watch(Bar(), form->Panel().Label_tr_count);
-    Record();
-  }
-  // Runs until the window's exchange has ended and nothing of it is pending.
-  bool Run_To_End(double limit_ms = 200000) {
-    return platform.Run_Until([&] { return Exchange_Ended(Engine()); }, limit_ms);
-  }
 
   QStringList Texts() const {
     QStringList out;
@@ -97,7 +93,6 @@ class Tone5_Test : public Main_Window_Test, protected Progress_Recorder {
     return out;
   }
 
-  sim::Radio_Sim sim;
   QPointer<frm_5tone> form;
 };
 
