@@ -315,8 +315,8 @@ TEST_F(Chann_Edit_Test, CellMessagesInBothLanguages) {
       messages.shown.clear();
       Run(c.script);
       ASSERT_EQ(messages.shown.size(), 1u);
-      EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(chinese ? c.cn : c.en));
-      EXPECT_EQ(messages.shown[0].title, QString::fromUtf8(chinese ? c.cn_title : c.en_title));
+      EXPECT_EQ(messages.shown[0].text.toStdString(), std::string(chinese ? c.cn : c.en));
+      EXPECT_EQ(messages.shown[0].title.toStdString(), std::string(chinese ? c.cn_title : c.en_title));
       EXPECT_EQ(messages.shown[0].icon, Msg_Icon::Warning);
     }
   }

@@ -266,8 +266,8 @@ TEST_F(Chann_Exchange_Test, ProgressAndCompletionInChinese) {
   f.Command_read->click();
   ASSERT_TRUE(Run_To_End());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, QString::fromUtf8("从对讲机中读取数据完毕 ！"));
-  EXPECT_EQ(messages.shown[0].title, QString::fromUtf8("操作提示"));
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("从对讲机中读取数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
   ASSERT_GE(steps.size(), 4u);
   EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
   EXPECT_EQ(steps[1], (Step{"正在读取 2 数据块", 3, true}));
@@ -279,8 +279,8 @@ TEST_F(Chann_Exchange_Test, ProgressAndCompletionInChinese) {
   f.Command_Write->click();
   ASSERT_TRUE(Run_To_End());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, QString::fromUtf8("向对讲机写入数据完毕 ！"));
-  EXPECT_EQ(messages.shown[0].title, QString::fromUtf8("操作提示"));
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("向对讲机写入数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
   ASSERT_GE(steps.size(), 4u);
   EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
   EXPECT_EQ(steps[1], (Step{"正在写入  0  信道", 0, true}));

@@ -255,17 +255,17 @@ TEST_F(Chann_Test, CaptionsAndHeadingsInBothLanguages) {
       main->Windows().Reopen(win::frm_chann);
     }
     frm_chann &f = *Form();
-    EXPECT_EQ(f.windowTitle(), QString::fromUtf8(chinese ? "信道参数编辑" : "Channel Information"));
+    EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "信道参数编辑" : "Channel Information"));
     for (const Caption &c : captions) {
       SCOPED_TRACE(c.name);
       QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
       ASSERT_NE(o, nullptr);
       const QVariant text = o->property("text");
-      EXPECT_EQ(text.toString(), QString::fromUtf8(chinese ? c.cn : c.en));
+      EXPECT_EQ(text.toString().toStdString(), std::string(chinese ? c.cn : c.en));
     }
     ASSERT_EQ(Grid().Cols(), 16);
     for (int col = 0; col < 16; ++col)
-      EXPECT_EQ(Cell(0, col), QString::fromUtf8(chinese ? headings_cn[col] : headings_en[col])) << col;
+      EXPECT_EQ(Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;
     EXPECT_EQ(Row_Text(1), Defaults_Row("155.02500", "67.0", "67.0")) << "values are the same in both";
   }
 }

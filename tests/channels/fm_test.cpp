@@ -370,15 +370,15 @@ TEST_F(Fm_Test, CaptionsAndHeadingsInBothLanguages) {
       main->Windows().Reopen(win::frm_FM);
     }
     frm_FM &f = *Fm();
-    EXPECT_EQ(f.windowTitle(), QString::fromUtf8(chinese ? "FM 收音机频道编辑" : "FM Radio Information"));
+    EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "FM 收音机频道编辑" : "FM Radio Information"));
     for (const Caption &c : captions) {
       SCOPED_TRACE(c.name);
       QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
       ASSERT_NE(o, nullptr);
-      EXPECT_EQ(o->property("text").toString(), QString::fromUtf8(chinese ? c.cn : c.en));
+      EXPECT_EQ(o->property("text").toString().toStdString(), std::string(chinese ? c.cn : c.en));
     }
     for (int col = 0; col < 3; ++col)
-      EXPECT_EQ(Fm_Cell(0, col), QString::fromUtf8(chinese ? headings_cn[col] : headings_en[col])) << col;
+      EXPECT_EQ(Fm_Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;
   }
 }
 
@@ -393,10 +393,10 @@ TEST_F(Fm_Test, MessagesAndProgressInChinese) {
   Type("abcdefgh");
   Click_Fm(1, 0);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, QString::fromUtf8("接收频率超出范围 ！"));
-  EXPECT_EQ(messages.shown[0].title, QString::fromUtf8("操作提示"));
-  EXPECT_EQ(messages.shown[1].text, QString::fromUtf8("信道名称的字符个数最大为 6 位 ！"));
-  EXPECT_EQ(messages.shown[1].title, QString::fromUtf8("操作提示"));
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("接收频率超出范围 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  EXPECT_EQ(messages.shown[1].text.toStdString(), std::string("信道名称的字符个数最大为 6 位 ！"));
+  EXPECT_EQ(messages.shown[1].title.toStdString(), std::string("操作提示"));
   EXPECT_EQ(Fm_Cell(1, 1), "87.00000");
   EXPECT_EQ(Fm_Cell(1, 2), "ABCDEF");
 
@@ -405,8 +405,8 @@ TEST_F(Fm_Test, MessagesAndProgressInChinese) {
   f.Command_read->click();
   ASSERT_TRUE(Run_To_End());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, QString::fromUtf8("从对讲机中读取数据完毕 ！"));
-  EXPECT_EQ(messages.shown[0].title, QString::fromUtf8("操作提示"));
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("从对讲机中读取数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
   const std::vector<Step> read = {{"正在与对讲机联络 ！", 0, true},
                                   {"正在读取 3 数据块", 60, true},
                                   {"正在读取 4 数据块", 80, true},
@@ -419,8 +419,8 @@ TEST_F(Fm_Test, MessagesAndProgressInChinese) {
   f.Command_Write->click();
   ASSERT_TRUE(Run_To_End());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, QString::fromUtf8("向对讲机写入参数完毕 ！"));
-  EXPECT_EQ(messages.shown[0].title, QString::fromUtf8("操作提示"));
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("向对讲机写入参数完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
   ASSERT_EQ(steps.size(), 17u);
   EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
   for (int n = 1; n <= 15; ++n)

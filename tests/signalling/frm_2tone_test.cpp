@@ -549,18 +549,18 @@ TEST_F(Tone2_Test, Activation_Does_Not_Redisplay) {
   mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window));
   ui::Settle();
   ASSERT_EQ(mdi->activeSubWindow(), window);
-  EXPECT_EQ(f.MSF_Encode->TextMatrix(1, 1), "1981.0");
-  EXPECT_EQ(f.Combo_Enc_ys1->currentText(), "600");
-  EXPECT_EQ(f.Text_A->text(), "1981.0");
+  EXPECT_EQ(f.MSF_Encode->TextMatrix(1, 1).toStdString(), "1981.0");
+  EXPECT_EQ(f.Combo_Enc_ys1->currentText().toStdString(), "600");
+  EXPECT_EQ(f.Text_A->text().toStdString(), "1981.0");
   EXPECT_EQ(Area(), area) << "nothing stored";
 
   main->Windows().Reopen(win::frm_2tone);
   ui::Settle();
   frm_2tone *again = main->Windows().Form_As<frm_2tone>(win::frm_2tone);
   ASSERT_NE(again, nullptr);
-  EXPECT_EQ(again->MSF_Encode->TextMatrix(1, 1), "1500.0");
-  EXPECT_NE(again->Combo_Enc_ys1->currentText(), "600");
-  EXPECT_EQ(again->Text_A->text(), "1500.0");
+  EXPECT_EQ(again->MSF_Encode->TextMatrix(1, 1).toStdString(), "1500.0");
+  EXPECT_NE(again->Combo_Enc_ys1->currentText().toStdString(), "600");
+  EXPECT_EQ(again->Text_A->text().toStdString(), "1500.0");
 }
 
 }  // namespace
