@@ -243,8 +243,8 @@ namespace {
 
 // The transmit tone of a row without a receive frequency, and the receive
 // tone and the settings of a row without a band: a click there shows no
-// editor (a list left open elsewhere is hidden), and nothing the user can
-// then do stores a byte.
+// editor (the band list, still shown after the band was chosen, is hidden
+// too), and nothing the user can then do stores a byte.
 TEST_F(Chann_Edit_Test, CellsWithoutTheirPrerequisiteOpenAndStoreNothing) {
   const std::string band_only = "VHF/UHF||||||||||||||";
   struct Case {
@@ -264,8 +264,9 @@ TEST_F(Chann_Edit_Test, CellsWithoutTheirPrerequisiteOpenAndStoreNothing) {
     Set_Line(256 + 8, kEmpty);
     Activate();
     Run(c.setup);
-    Click(kRow, c.col);
     frm_chann &f = *Form();
+    EXPECT_EQ(f.Combo_edit->isVisible(), c.setup[0] != '\0') << "the band list stays after a choice";
+    Click(kRow, c.col);
     EXPECT_FALSE(f.Combo_tone->isVisible());
     EXPECT_FALSE(f.Combo_edit->isVisible());
     EXPECT_FALSE(f.Text_Edit->isVisible());
