@@ -284,6 +284,8 @@ TEST_F(Adj_Window, LimitBoxesAreTestedWhenTheFocusLeaves) {
       {"VHF upper 179", 0, true, "130", "179", nullptr, {}},
       {"VHF upper 180", 0, true, "130", "180", above, "179"},
       {"equal limits", 0, false, "150", "150", nullptr, {}},
+      {"equal limits, upper box", 0, true, "150", "150", nullptr, {}},
+      {"UHF1 equal limits at the top of the band, upper box", 2, true, "520", "520", nullptr, {}},
       {"lower above upper", 0, false, "160", "150", cross, "130"},
       {"upper below lower", 0, true, "160", "150", cross, "179"},
       {"empty lower", 0, false, "", "170", below, "130"},

@@ -195,6 +195,14 @@ TEST_F(Password_Dialog, New_Passwords_As_Sent_Or_Refused) {
       {"outer_blanks", "  ab ", "ab", nullptr, "ab    "},
       {"cjk", QStringLiteral("12密"), QStringLiteral("12密"),
        "The new password may hold only letters, digits and the signs of the keyboard .", "123456"},
+      {"tilde_last_printable", "a~", "a~", nullptr, "a~    "},
+      {"blank_inside_first_printable", "a b", "a b", nullptr, "a b   "},
+      {"del", QStringLiteral("a\x7F"), QStringLiteral("a\x7F"),
+       "The new password may hold only letters, digits and the signs of the keyboard .", "123456"},
+      {"control_character", QStringLiteral("a\x1F" "b"), QStringLiteral("a\x1F" "b"),
+       "The new password may hold only letters, digits and the signs of the keyboard .", "123456"},
+      {"latin_letter_with_accent", QStringLiteral("caf\u00E9"), QStringLiteral("caf\u00E9"),
+       "The new password may hold only letters, digits and the signs of the keyboard .", "123456"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);

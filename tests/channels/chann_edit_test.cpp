@@ -208,3 +208,91 @@ TEST_F(Chann_Edit_Test, BandListActsOnlyOnItsOwnCell) {
 
 }  // namespace
 }  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// The transmit tone of a row without a receive frequency, and the receive
+// tone and the settings of a row without a band: a click there shows no
+// editor (the band list, still shown after the band was chosen, is hidden
+// too), and nothing the user can then do stores a byte.
+TEST_F(Chann_Edit_Test, CellsWithoutTheirPrerequisiteOpenAndStoreNothing) {
+  const std::string band_only = "VHF/UHF||||||||||||||";
+  struct Case {
+    const char *what;
+    const char *setup;  // run before the click
+    int col;
+    std::string row;    // grid row 9 afterwards
+  };
+  std::vector<Case> cases = {
+      {"transmit tone, band chosen but no receive frequency", "c 9 1; k 0", 5, band_only},
+  };
+  for (int col = 4; col <= 14; ++col) cases.push_back({"no band", "", col, kEmptyRow});
+  Prepare(kEmpty, kEmpty);
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ", column " + std::to_string(c.col));
+    Set_Line(8, kEmpty);
+    Set_Line(256 + 8, kEmpty);
+    Activate();
+    Run(c.setup);
+    frm_chann &f = *Form();
+    EXPECT_EQ(f.Combo_edit->isVisible(), c.setup[0] != '\0') << "the band list stays after a choice";
+    Click(kRow, c.col);
+    EXPECT_FALSE(f.Combo_tone->isVisible());
+    EXPECT_FALSE(f.Combo_edit->isVisible());
+    EXPECT_FALSE(f.Text_Edit->isVisible());
+    // What a user does with a list shown there: chooses an entry, then leaves.
+    for (QComboBox *list : {static_cast<QComboBox *>(f.Combo_tone), static_cast<QComboBox *>(f.Combo_edit)})
+      if (list->isVisible()) QTest::keyClick(list, Qt::Key_Down);
+    Run("c 9 0");
+    EXPECT_EQ(Line(8), kEmpty);
+    EXPECT_EQ(Line(256 + 8), kEmpty);
+    EXPECT_EQ(Row_Text(kRow), c.row);
+    EXPECT_EQ(Messages_Text(), "");
+    EXPECT_EQ(Line(7), kEmpty) << "the neighbour stays";
+  }
+}
+
+// The messages of a cell commit in the language the window was loaded in,
+// with their titles.
+TEST_F(Chann_Edit_Test, CellMessagesInBothLanguages) {
+  struct Case {
+    const char *what;
+    Line_Bytes record, name;
+    const char *script;
+    const char *en, *en_title, *cn, *cn_title;
+  };
+  const Case cases[] = {
+      {"receive out of range", kSplit, kAbc, "c 9 2; t 175; c 9 0", "Over the range of receive frequency .",
+       "Operate prompt", "接收频率超出范围 ！", "操作提示"},
+      {"transmit out of range", kSplit, kAbc, "c 9 3; t 600; c 9 0", "Over the range of transmit frequency .",
+       "Operate prompt", "发射频率超出范围 ！", "操作提示"},
+      {"transmit before the receive frequency", kEmpty, kEmpty, "c 9 3; t 150; c 9 0",
+       "Please input the receive frequency in advance.", "Operate prompt", "请先输入接收频率 ！", "操作提示"},
+      {"name too long", kSplit, kAbc, "c 9 15; t abc-12345; c 9 0", "The letter of channel name max 8 bit . ",
+       "Operate Prompt", "信道名称的字符个数最大为 8 位 ！", "操作提示"},
+  };
+  Prepare(kEmpty, kEmpty);
+  for (bool chinese : {false, true}) {
+    SCOPED_TRACE(chinese ? "Chinese" : "English");
+    if (chinese) {
+      main->Menu(QStringLiteral("Language_chn"))->trigger();
+      main->Windows().Reopen(win::frm_chann);
+    }
+    for (const Case &c : cases) {
+      SCOPED_TRACE(c.what);
+      Set_Line(8, c.record);
+      Set_Line(256 + 8, c.name);
+      Activate();
+      messages.shown.clear();
+      Run(c.script);
+      ASSERT_EQ(messages.shown.size(), 1u);
+      EXPECT_EQ(messages.shown[0].text.toStdString(), std::string(chinese ? c.cn : c.en));
+      EXPECT_EQ(messages.shown[0].title.toStdString(), std::string(chinese ? c.cn_title : c.en_title));
+      EXPECT_EQ(messages.shown[0].icon, Msg_Icon::Warning);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zv::test

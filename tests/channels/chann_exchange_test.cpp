@@ -251,3 +251,92 @@ TEST_F(Chann_Exchange_Test, ClosingOtherwiseWarnsOnceAndEndsTheExchange) {
 
 }  // namespace
 }  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// A read and then a write with the program in Chinese: the progress labels
+// and the completion messages in Chinese.
+TEST_F(Chann_Exchange_Test, ProgressAndCompletionInChinese) {
+  Shared().Lang_Chinese = true;
+  frm_chann &f = Open_Idle();
+  f.Command_read->click();
+  ASSERT_TRUE(Run_To_End());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("从对讲机中读取数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  ASSERT_GE(steps.size(), 4u);
+  EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
+  EXPECT_EQ(steps[1], (Step{"正在读取 2 数据块", 3, true}));
+  EXPECT_EQ(steps[steps.size() - 2], (Step{"正在读取 52 数据块", 100, true}));
+  EXPECT_EQ(steps.back(), (Step{"信道数据读出正常 ！", 100, true}));
+
+  messages.shown.clear();
+  steps.clear();
+  f.Command_Write->click();
+  ASSERT_TRUE(Run_To_End());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("向对讲机写入数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  ASSERT_GE(steps.size(), 4u);
+  EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
+  EXPECT_EQ(steps[1], (Step{"正在写入  0  信道", 0, true}));
+  EXPECT_EQ(steps[steps.size() - 2], (Step{"正在写入  199  信道", 100, true}));
+  EXPECT_EQ(steps.back(), (Step{"信道数据写入完毕 ！", 100, true}));
+}
+
+}  // namespace
+}  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// A read whose attempt fails while a name block is awaited: the retry opens
+// anew and starts in the name phase, so the record block at 0x0000 comes in
+// as a name frame and is asked for again; then the read alternates as usual
+// and stores both areas whole.
+TEST_F(Chann_Exchange_Test, ReadRetriedAfterAFailureDuringANameBlock) {
+  frm_chann &f = Open_Idle();
+  // Answers of the first session: 0 identification, 1 password block, 2 the
+  // records at 0x0000, 3 the names at 0x1000, 4 the records at 0x0040, 5 the
+  // names at 0x1040: silence from there.
+  sim.faults.push_back({sim::Fault::Kind::Silence, 5, 0, 0, 0});
+  f.Command_read->click();
+  ASSERT_TRUE(Run_To_End());
+  EXPECT_EQ(Messages_Text(), "Complete reading data from the transceiver.");
+  EXPECT_EQ(sim.sessions(), 2);
+
+  auto opening = [](std::vector<uint8_t> &v) {
+    v.insert(v.end(), kHandshake_Bytes.begin(), kHandshake_Bytes.end());
+    for (int b : {0x06, 0x53, 0x3D, 0xF0, 0x10, 0x06}) v.push_back(static_cast<uint8_t>(b));
+  };
+  auto request = [](std::vector<uint8_t> &v, int addr, bool ack) {
+    if (ack) v.push_back(0x06);
+    for (int b : {0x53, addr >> 8, addr & 0xFF, 0x40}) v.push_back(static_cast<uint8_t>(b));
+  };
+  std::vector<uint8_t> want;
+  opening(want);
+  request(want, 0x0000, false);
+  request(want, 0x1000, true);
+  request(want, 0x0040, true);
+  request(want, 0x1040, true);  // never answered
+  opening(want);
+  request(want, 0x0000, false);  // answered, taken as a name frame
+  request(want, 0x0000, true);
+  for (int n = 0; n <= 50; ++n) {
+    request(want, 0x1000 + 64 * n, true);
+    if (n < 50) request(want, 64 * (n + 1), true);
+  }
+  want.push_back(0x06);
+  EXPECT_EQ(platform.Sent_Bytes(1), want);
+
+  for (int l = 0; l < kImageLines; ++l) {
+    const bool from_radio = l < 200 || (l >= 256 && l < 456);
+    for (int c = 0; c < 16; ++c)
+      ASSERT_EQ(Shared().Radio_Image(l, c), from_radio ? sim.Peek(16 * l + c) : (*image_before)(l, c)) << l;
+  }
+  EXPECT_FALSE(f.Engine().Name_Phase);
+}
+
+}  // namespace
+}  // namespace zv::test

@@ -219,3 +219,54 @@ TEST_F(Chann_Test, SizeFollowsTheMainWindowAgainstTheScreen) {
 
 }  // namespace
 }  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// The window's title, buttons, password label and grid headings in the
+// language it was loaded in: English after start-up, Chinese when the
+// language was switched from the main window's menu before it opened again.
+TEST_F(Chann_Test, CaptionsAndHeadingsInBothLanguages) {
+  struct Caption {
+    const char *name;
+    const char *en, *cn;
+  };
+  const Caption captions[] = {
+      {"Command_read", "Read", "读 取"},     {"Command_Write", "Write", "写 入"},
+      {"Command_Clear", "Clear", "清 除"},   {"Command_def", "Default", "出厂值"},
+      {"Command_save", "Save", "保 存"},     {"Command_open", "Open", "打 开"},
+      {"Command_close", "Close", "关 闭"},   {"Label_PassWord", "PassWord", "读写密码"},
+  };
+  const char *const headings_en[16] = {"Channel",  "  Band  ", "RX Frequency", "TX Frequency",
+                                       "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power", " W/N ",
+                                       "PTT-ID", "BusyLock", "Scan_Add", "SigCode",
+                                       "Opisug", "Spmute", "SCR", "CH-Name"};
+  const char *const headings_cn[16] = {"信道号",   " 工作频段 ", "接收频率(MHZ)", "发射频率(MHZ)",
+                                       "QT/DQT 解码", "QT/DQT 编码", "发射功率", "信道带宽",
+                                       "PTT-ID", "繁忙锁定", "扫描添加", "信令码",
+                                       "可选信令", "静音方式", "扰频", "信 道 名 称"};
+  Open_Started();
+  for (bool chinese : {false, true}) {
+    SCOPED_TRACE(chinese ? "Chinese" : "English");
+    if (chinese) {
+      main->Menu(QStringLiteral("Language_chn"))->trigger();
+      main->Windows().Reopen(win::frm_chann);
+    }
+    frm_chann &f = *Form();
+    EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "信道参数编辑" : "Channel Information"));
+    for (const Caption &c : captions) {
+      SCOPED_TRACE(c.name);
+      QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
+      ASSERT_NE(o, nullptr);
+      const QVariant text = o->property("text");
+      EXPECT_EQ(text.toString().toStdString(), std::string(chinese ? c.cn : c.en));
+    }
+    ASSERT_EQ(Grid().Cols(), 16);
+    for (int col = 0; col < 16; ++col)
+      EXPECT_EQ(Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;
+    EXPECT_EQ(Row_Text(1), Defaults_Row("155.02500", "67.0", "67.0")) << "values are the same in both";
+  }
+}
+
+}  // namespace
+}  // namespace zv::test

@@ -102,6 +102,10 @@ TEST_F(Fm_Test, EditingCases) {
        [this] { Click_Fm(1, 1), Type(""), Click_Fm(1, 0); }, Preset({0, 0, 0, 0, 0, 0, 0, 0}, {}), "", "", ""},
       {"three letters from byte 10", f889, [this] { Click_Fm(1, 2), Type("abc"), Click_Fm(1, 0); },
        Preset({0, 8, 8, 9, 0, 0, 0, 0}, {0xFF, 0xFF, 'A', 'B', 'C'}), "88.90000", "ABC", ""},
+      {"one letter at byte 11", f889, [this] { Click_Fm(1, 2), Type("q"), Click_Fm(1, 0); },
+       Preset({0, 8, 8, 9, 0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 'Q'}), "88.90000", "Q", ""},
+      {"four letters from byte 10", f889, [this] { Click_Fm(1, 2), Type("wxyz"), Click_Fm(1, 0); },
+       Preset({0, 8, 8, 9, 0, 0, 0, 0}, {0xFF, 0xFF, 'W', 'X', 'Y', 'Z'}), "88.90000", "WXYZ", ""},
       {"eight letters: message, six from byte 8", f889, [this] { Click_Fm(1, 2), Type("abcdefgh"), Click_Fm(1, 0); },
        Preset({0, 8, 8, 9, 0, 0, 0, 0}, {'A', 'B', 'C', 'D', 'E', 'F'}), "88.90000", "ABCDEF",
        "The letter of channel name max 6 bit . "},
@@ -306,6 +310,118 @@ TEST_F(Fm_Test, ClosingByTheMainWindowWarnsAndEndsTheExchange) {
   EXPECT_FALSE(platform.Is_Held(1));
   platform.Advance(20000);
   EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// Default is the one button that works while the exchange runs: it loads and
+// shows the factory presets at once, and a running write sends them for the
+// packets that follow.
+TEST_F(Fm_Test, DefaultIsNotRefusedWhileTheExchangeRuns) {
+  frm_FM &f = Open_Fm();
+  f.Command_Clear->click();
+  ASSERT_EQ(Line(kLine), Filled(0));
+  f.Command_Write->click();
+  ASSERT_TRUE(platform.Run_Until([&] { return sim.writes.size() >= 2; }, 60000));
+  ASSERT_TRUE(f.Busy());
+  messages.shown.clear();
+  f.Command_def->click();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(f.Busy());
+  auto defaults = std::make_unique<Radio_Image_Table>(Shared().Radio_Image);
+  Load_Fm_Defaults(*defaults);
+  for (int l = 768; l <= 783; ++l)
+    for (int c = 0; c < 16; ++c) ASSERT_EQ(Shared().Radio_Image(l, c), (*defaults)(l, c)) << l;
+  EXPECT_EQ(Fm_Cell(1, 1), "88.90000");
+  EXPECT_EQ(Fm_Cell(1, 2), "VLNEW");
+  ASSERT_TRUE(Run_To_End());
+  EXPECT_EQ(Messages_Text(), "Complete Written FM parameters to the transceiver.");
+  for (int c = 0; c < 16; ++c) EXPECT_EQ(sim.Peek(0x3000 + c), 0) << "sent before the Default";
+  for (int a = 0x3040; a < 0x3100; ++a) ASSERT_EQ(sim.Peek(a), (*defaults)(a / 16, a % 16)) << a;
+}
+
+// The window's captions and grid headings in the language it was loaded in.
+TEST_F(Fm_Test, CaptionsAndHeadingsInBothLanguages) {
+  struct Caption {
+    const char *name;
+    const char *en, *cn;
+  };
+  const Caption captions[] = {
+      {"Command_read", "Read", "读 取"},     {"Command_Write", "Write", "写  入"},
+      {"Command_Clear", "Clear", "清  除"},  {"Command_save", "Save", "保  存"},
+      {"Command_open", "Open", "打  开"},    {"Command_close", "Close", "关  闭"},
+      {"Command_def", "Default", "默认"},    {"Label_PassWord", "PassWord", "读写密码"},
+  };
+  const char *const headings_en[3] = {"FM  Channel", " Receive Frequency (MHZ)", " FM Station Name  "};
+  const char *const headings_cn[3] = {"FM 频 道 号", "  接  收  频  率 (MHZ)  ", "     电    台    名    称    "};
+  Open_Fm();
+  for (bool chinese : {false, true}) {
+    SCOPED_TRACE(chinese ? "Chinese" : "English");
+    if (chinese) {
+      main->Menu(QStringLiteral("Language_chn"))->trigger();
+      main->Windows().Reopen(win::frm_FM);
+    }
+    frm_FM &f = *Fm();
+    EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "FM 收音机频道编辑" : "FM Radio Information"));
+    for (const Caption &c : captions) {
+      SCOPED_TRACE(c.name);
+      QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
+      ASSERT_NE(o, nullptr);
+      EXPECT_EQ(o->property("text").toString().toStdString(), std::string(chinese ? c.cn : c.en));
+    }
+    for (int col = 0; col < 3; ++col)
+      EXPECT_EQ(Fm_Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;
+  }
+}
+
+// In Chinese: the messages of a commit, then a read and a write with their
+// progress labels and completion messages.
+TEST_F(Fm_Test, MessagesAndProgressInChinese) {
+  Shared().Lang_Chinese = true;
+  frm_FM &f = Open_Fm();
+  Click_Fm(1, 1);
+  Type("86");
+  Click_Fm(1, 2);
+  Type("abcdefgh");
+  Click_Fm(1, 0);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("接收频率超出范围 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  EXPECT_EQ(messages.shown[1].text.toStdString(), std::string("信道名称的字符个数最大为 6 位 ！"));
+  EXPECT_EQ(messages.shown[1].title.toStdString(), std::string("操作提示"));
+  EXPECT_EQ(Fm_Cell(1, 1), "87.00000");
+  EXPECT_EQ(Fm_Cell(1, 2), "ABCDEF");
+
+  messages.shown.clear();
+  steps.clear();
+  f.Command_read->click();
+  ASSERT_TRUE(Run_To_End());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("从对讲机中读取数据完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  const std::vector<Step> read = {{"正在与对讲机联络 ！", 0, true},
+                                  {"正在读取 3 数据块", 60, true},
+                                  {"正在读取 4 数据块", 80, true},
+                                  {"正在读取 5 数据块", 100, true},
+                                  {" FM 收音机参数读出正常 ！", 100, true}};
+  EXPECT_EQ(steps, read);
+
+  messages.shown.clear();
+  steps.clear();
+  f.Command_Write->click();
+  ASSERT_TRUE(Run_To_End());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.toStdString(), std::string("向对讲机写入参数完毕 ！"));
+  EXPECT_EQ(messages.shown[0].title.toStdString(), std::string("操作提示"));
+  ASSERT_EQ(steps.size(), 17u);
+  EXPECT_EQ(steps[0], (Step{"正在与对讲机联络 ！", 0, true}));
+  for (int n = 1; n <= 15; ++n)
+    EXPECT_EQ(steps[n], (Step{"正在写入  " + std::to_string(n) + "  数据块", n * 100 / 16, true}));
+  EXPECT_EQ(steps[16], (Step{"收音机参数写入完毕 ！", 93, true}));
 }
 
 }  // namespace

@@ -524,3 +524,44 @@ TEST_F(Tone2_Test, Open_Save_And_Close_Buttons) {
 
 }  // namespace
 }  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+// The window keeps what it shows when it becomes the active child window
+// again: an image changed behind it (a whole-radio read, a ".dat" file)
+// shows only at its next full redisplay, here the window opened again.
+TEST_F(Tone2_Test, Activation_Does_Not_Redisplay) {
+  frm_2tone &f = Open();
+  QWidget *window = main->Windows().Window(win::frm_2tone);
+  ASSERT_EQ(f.MSF_Encode->TextMatrix(1, 1), "1981.0");
+  ASSERT_EQ(f.Combo_Enc_ys1->currentText(), "600");
+  ASSERT_EQ(f.Text_A->text(), "1981.0");
+  ASSERT_FALSE(tone2::Commit_Encode_Tone(Shared().Radio_Image, 1, 0, "1500"));
+  ASSERT_FALSE(tone2::Commit_Decode_Tone(Shared().Radio_Image, Shared().Tone_Tick_Ms, 0, 0, "1500"));
+  Img(tone2::kTimingLine, 0) = 3;
+  const std::vector<uint8_t> area = Area();
+
+  main->Menu(QStringLiteral("Sig_dtmf"))->trigger();
+  ui::Settle();
+  QMdiArea *mdi = main->Mdi_Area();
+  ASSERT_NE(mdi->activeSubWindow(), window);
+  mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window));
+  ui::Settle();
+  ASSERT_EQ(mdi->activeSubWindow(), window);
+  EXPECT_EQ(f.MSF_Encode->TextMatrix(1, 1).toStdString(), "1981.0");
+  EXPECT_EQ(f.Combo_Enc_ys1->currentText().toStdString(), "600");
+  EXPECT_EQ(f.Text_A->text().toStdString(), "1981.0");
+  EXPECT_EQ(Area(), area) << "nothing stored";
+
+  main->Windows().Reopen(win::frm_2tone);
+  ui::Settle();
+  frm_2tone *again = main->Windows().Form_As<frm_2tone>(win::frm_2tone);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->MSF_Encode->TextMatrix(1, 1).toStdString(), "1500.0");
+  EXPECT_NE(again->Combo_Enc_ys1->currentText().toStdString(), "600");
+  EXPECT_EQ(again->Text_A->text().toStdString(), "1500.0");
+}
+
+}  // namespace
+}  // namespace zv::test
