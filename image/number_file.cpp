@@ -263,7 +263,35 @@ void Append_Compact_Number(std::string &out, long long value) {
   out += ' ';
 }
 
-Number_File_Result Replace_File(const std::string &path, std::string_view text) {
+namespace {
+
+// The kind of node st describes, when it is no regular file.
+Save_Refusal Refusal_For(const struct stat &st) {
+  if (S_ISREG(st.st_mode)) return Save_Refusal::None;
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return Save_Refusal::Device;
+  if (S_ISFIFO(st.st_mode)) return Save_Refusal::Pipe;
+  if (S_ISDIR(st.st_mode)) return Save_Refusal::Folder;
+  return Save_Refusal::Other;
+}
+
+const char *Refusal_Reason(Save_Refusal refused) {
+  switch (refused) {
+    case Save_Refusal::None:
+      break;
+    case Save_Refusal::Device:
+      return "it is a device";
+    case Save_Refusal::Pipe:
+      return "it is a pipe";
+    case Save_Refusal::Folder:
+      return "it is a folder";
+    case Save_Refusal::Other:
+      return "it is not a regular file";
+  }
+  return "";
+}
+
+// Replace_File; old_exists tells whether something of that name was there.
+Number_File_Result Replace_Target(const std::string &path, std::string_view text, bool &old_exists) {
   std::error_code ec;
   fs::path target(path);
   // Through a link, the file it points at is replaced, not the link.
@@ -271,15 +299,26 @@ Number_File_Result Replace_File(const std::string &path, std::string_view text) 
     fs::path resolved = fs::weakly_canonical(target, ec);
     if (!ec) target = resolved;
   }
+
+  // What is there is looked at through any link. A node that is no regular
+  // file is never replaced: a rename would put a plain file in place of a
+  // device or a pipe, and writing into one would send the text elsewhere.
+  struct stat old_st {};
+  old_exists = ::stat(target.c_str(), &old_st) == 0;
+  if (old_exists && !S_ISREG(old_st.st_mode)) {
+    Number_File_Result r;
+    r.fault = Number_Fault::Cannot_Write;
+    r.refused = Refusal_For(old_st);
+    r.reason = Refusal_Reason(r.refused);
+    return r;
+  }
   if (target.filename().empty()) return Write_Fault(EISDIR);
   const fs::path dir = target.parent_path();
 
   // The new file takes the old one's place by a rename, which the directory
   // allows even where the file itself is write-protected: such a file is
   // refused, as writing into it would be.
-  struct stat old_st {};
-  const bool old_exists = ::stat(target.c_str(), &old_st) == 0;
-  const bool old_regular = old_exists && S_ISREG(old_st.st_mode);
+  const bool old_regular = old_exists;  // a node that is no regular file was refused above
   if (old_regular &&
       ((old_st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0))
     return Write_Fault(EACCES);
@@ -303,6 +342,15 @@ Number_File_Result Replace_File(const std::string &path, std::string_view text) 
     return Write_Fault(err);
   }
   return {};
+}
+
+}  // namespace
+
+Number_File_Result Replace_File(const std::string &path, std::string_view text) {
+  bool old_exists = false;
+  Number_File_Result r = Replace_Target(path, text, old_exists);
+  if (r.fault == Number_Fault::Cannot_Write) r.old_file_there = old_exists;
+  return r;
 }
 
 }  // namespace zv

@@ -16,8 +16,11 @@
 // (a short name of fixed length, so any name the directory takes can be
 // saved), is flushed to the disk, takes the old file's permissions and is
 // renamed over the target; through a link, the file it points at is
-// replaced. A write-protected file is refused. When the directory takes no
-// new file but the file itself may be written, the file is written in place.
+// replaced. A target that is there but is no regular file (after following
+// links: a device, a pipe, a folder) is refused before anything is written,
+// so the node stays as it was. A write-protected file is refused. When the
+// directory takes no new file but the file itself may be written, the file
+// is written in place.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +42,16 @@ enum class Number_Fault {
   Cannot_Write,  // the file could not be created, written or put in place
 };
 
+// What a save found at its target (after following links) that it refuses
+// to replace.
+enum class Save_Refusal {
+  None,
+  Device,  // a character or block device
+  Pipe,    // a FIFO
+  Folder,  // a directory
+  Other,   // any other node that is no regular file (a socket)
+};
+
 struct Number_File_Result {
   Number_Fault fault = Number_Fault::None;
   int item = 0;        // read faults: 1-based number of the item at fault
@@ -46,7 +59,10 @@ struct Number_File_Result {
   int text_line = 0;   // read faults: 1-based text line where it stands
   std::string found;   // the item as found, shortened, non-printables as \xNN
   std::string reason;  // Cannot_Open / Cannot_Read / Cannot_Write: the system's reason
+                       // (a refused save target: what it is, "it is a pipe")
   bool old_file_changed = false;  // Cannot_Write in place: the old content is damaged
+  bool old_file_there = false;    // Cannot_Write: something of that name was there before
+  Save_Refusal refused = Save_Refusal::None;  // Cannot_Write: the target is no regular file
   bool Ok() const { return fault == Number_Fault::None; }
 };
 
@@ -74,7 +90,9 @@ void Append_Compact_Number(std::string &out, long long value);
 // Puts text in place of the file at path as the head comment says. On a
 // failure before the rename the old file is untouched and no temporary file
 // is left behind; old_file_changed tells when a failed in-place write has
-// already changed it.
+// already changed it, old_file_there whether anything of that name was there.
+// A target that is no regular file is refused with Cannot_Write and its kind
+// in refused (reason holds the same in words), before anything is created.
 Number_File_Result Replace_File(const std::string &path, std::string_view text);
 
 }  // namespace zv

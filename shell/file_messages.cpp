@@ -2,6 +2,26 @@
 
 namespace zv {
 
+QString Save_Fault_Reason(const Number_File_Result &r, bool chinese) {
+  // The result's reason is the English one ("it is a device", or the
+  // system's words).
+  if (chinese) {
+    switch (r.refused) {
+      case Save_Refusal::None:
+        break;
+      case Save_Refusal::Device:
+        return QStringLiteral("它是设备");
+      case Save_Refusal::Pipe:
+        return QStringLiteral("它是管道");
+      case Save_Refusal::Folder:
+        return QStringLiteral("它是文件夹");
+      case Save_Refusal::Other:
+        return QStringLiteral("它不是普通文件");
+    }
+  }
+  return QString::fromLocal8Bit(r.reason.c_str());
+}
+
 QString Number_File_Fault_Text(const QString &file, const Number_File_Result &r, bool chinese,
                                const Number_File_Kind &kind) {
   const QString noun = QStringLiteral("an ") + QString::fromLatin1(kind.noun_en);
@@ -54,11 +74,14 @@ QString Number_File_Fault_Text(const QString &file, const Number_File_Result &r,
                        : QStringLiteral("Cannot save the file \"%1\": %2. The file is no longer "
                                         "whole; save it again.")
                              .arg(file, reason);
-      return chinese
-                 ? QStringLiteral("无法保存文件 \"%1\"：%2。原有的同名文件未改变。").arg(file, reason)
-                 : QStringLiteral("Cannot save the file \"%1\": %2. A file of that name that "
-                                  "was there is unchanged.")
-                       .arg(file, reason);
+      if (!r.old_file_there)
+        return chinese ? QStringLiteral("无法保存文件 \"%1\"：%2。").arg(file, Save_Fault_Reason(r, chinese))
+                       : QStringLiteral("Cannot save the file \"%1\": %2.").arg(file, Save_Fault_Reason(r, chinese));
+      return chinese ? QStringLiteral("无法保存文件 \"%1\"：%2。原有的同名文件未改变。")
+                           .arg(file, Save_Fault_Reason(r, chinese))
+                     : QStringLiteral("Cannot save the file \"%1\": %2. A file of that name that "
+                                      "was there is unchanged.")
+                           .arg(file, Save_Fault_Reason(r, chinese));
   }
   return {};
 }

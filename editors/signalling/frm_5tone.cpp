@@ -26,6 +26,7 @@
 #include "platform/platform.h"
 #include "platform/timer.h"
 #include "platform/tab_strip.h"
+#include "shell/file_messages.h"
 #include "shell/language_texts.h"
 #include "shell/main_window.h"
 #include "shell/window_registry.h"
@@ -1084,9 +1085,12 @@ QString Sig_Fault_Text(const std::string &path, const Number_File_Result &r) {
         return Tr("Cannot save the signal file \"%1\": %2. The file is no longer whole; save it again.",
                   "无法保存信令参数文件 \"%1\"：%2。该文件已不完整，请重新保存。")
             .arg(file, reason);
+      if (!r.old_file_there)
+        return Tr("Cannot save the signal file \"%1\": %2.", "无法保存信令参数文件 \"%1\"：%2。")
+            .arg(file, Save_Fault_Reason(r, Shared().Lang_Chinese));
       return Tr("Cannot save the signal file \"%1\": %2. A file of that name that was there is unchanged.",
                 "无法保存信令参数文件 \"%1\"：%2。原有的同名文件未改变。")
-          .arg(file, reason);
+          .arg(file, Save_Fault_Reason(r, Shared().Lang_Chinese));
   }
   return {};
 }

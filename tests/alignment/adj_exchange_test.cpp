@@ -268,6 +268,49 @@ TEST_F(Adj_Exchange, FilesLoadAllOrNothingAndSaveThroughThePoll) {
     for (int c = 0; c < 16; ++c) ASSERT_EQ(reread(r, c), Table()(r, c));
 }
 
+// A file that cannot be loaded: the message names the file and says what is
+// wrong with it, in either language; the table stays as it was.
+TEST_F(Adj_Exchange, ABadFileSaysWhyItWasNotLoaded) {
+  Open();
+  std::string good;
+  for (int i = 0; i < 512; ++i) good += " 7 ";
+  auto with_item = [&](int item, const char *text) {
+    std::string t = good;
+    return t.replace(static_cast<size_t>(3 * item), 3, std::string(" ") + text + " ");
+  };
+  struct Case {
+    const char *name;
+    std::string text;
+    const char *why_en, *why_cn;
+  };
+  const Case cases[] = {
+      {"short.adj", good.substr(0, 3 * 511), "ends early: it holds 511 of the 512 numbers",
+       "不完整：只有 511 个数，应有 512 个"},
+      {"range.adj", with_item(40, "256"), "item 41 (256), on line 1, is not within 0 to 255",
+       "的第 41 项（第 1 行）256 超出 0 - 255"},
+      {"word.adj", with_item(3, "x7"), "item 4 (\"x7\"), on line 1, is not a whole number",
+       "的第 4 项（第 1 行）\"x7\" 不是整数"},
+  };
+  const Adjust_Table_Type before = Table();
+  for (const Case &c : cases) {
+    const fs::path file = dir / c.name;
+    std::ofstream(file) << c.text;
+    for (const bool chinese : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (chinese ? " in Chinese" : ""));
+      Shared().Lang_Chinese = chinese;
+      messages.shown.clear();
+      Shared().Open_Pending.Raise(file.string());
+      platform.Advance(500);
+      ASSERT_EQ(messages.shown.size(), 1u);
+      const QString text = messages.shown[0].text;
+      EXPECT_TRUE(text.contains(QString::fromStdString("\"" + file.string() + "\""))) << text.toStdString();
+      EXPECT_TRUE(text.contains(QString::fromUtf8(chinese ? c.why_cn : c.why_en))) << text.toStdString();
+      EXPECT_TRUE(Table() == before);
+    }
+  }
+  Shared().Lang_Chinese = false;
+}
+
 TEST_F(Adj_Exchange, APendingLoadWaitsUntilTheWriteHasEnded) {
   frm_Adj_Txp *f = Open();
   Adjust_Table_Type file_table = Table();

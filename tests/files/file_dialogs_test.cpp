@@ -2,7 +2,11 @@
 // member, the lists, and the hand-over of names to the editors' pollers.
 #include <gtest/gtest.h>
 
+#include "support/file_test_dir.h"
 #include "support/random_image.h"
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,12 +21,20 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <random>
 
+#include "image/adj_file.h"
 #include "image/dat_file.h"
 #include "image/shared_state.h"
+#include "image/sig_file.h"
 #include "platform/message_box.h"
 #include "shell/file_dialogs.h"
+#include "shell/file_messages.h"
 
 namespace zv {
 namespace {
@@ -74,6 +86,8 @@ TEST(Check_File_Name, EdgeCases) {
 }
 
 using test::Random_Image;
+using test::Read_All;
+using test::Write_All;
 
 // Runs every test in a fresh working directory with a message recorder and
 // fresh file-dialog state.
@@ -344,6 +358,151 @@ TEST_F(File_Dialogs, SaveWritesTheImageOrReportsAndKeepsTheOldFile) {
   ASSERT_TRUE(Load_Image_File(Path("new.dat").toStdString(), back).Ok());
   for (int r = 0; r < kImageLines; ++r)
     for (int c = 0; c < 16; ++c) ASSERT_EQ(back(r, c), Shared().Radio_Image(r, c));
+}
+
+// What a save finds at its target, after following links. Only a regular
+// file is replaced; anything else is refused before a byte is written: the
+// node stays of its kind, nothing appears beside it, and the message names
+// the file and says why in either language. Every row goes through the save
+// dialog (the image file) and through the alignment and signal writers, the
+// other users of the same replace.
+TEST_F(File_Dialogs, SaveReplacesOnlyARegularFileWhateverTheTargetIs) {
+  namespace fs = std::filesystem;
+  const fs::path dir = dir_.path().toStdString();
+  struct Target {
+    const char *name;  // what the user types
+    // Makes the node (and what a link names); false when it could not.
+    std::function<bool(const fs::path &target)> make;
+    mode_t kind;                 // the node's kind through links, before and after
+    bool link;                   // the name is a symbolic link and stays one
+    Save_Refusal refused;        // None: the save goes through
+    const char *why_en, *why_cn;
+  };
+  auto fifo = [](const fs::path &p) { return ::mkfifo(p.c_str(), 0600) == 0; };
+  auto linked = [&](const char *to, std::function<bool(const fs::path &)> make_to) {
+    return [=](const fs::path &p) {
+      if (!make_to(dir / to)) return false;
+      std::error_code ec;
+      fs::create_symlink(to, p, ec);
+      return !ec;
+    };
+  };
+  const Target targets[] = {
+      {"pipe.dat", fifo, S_IFIFO, false, Save_Refusal::Pipe, "it is a pipe", "它是管道"},
+      {"pipe_link.dat", linked("fifo", fifo), S_IFIFO, true, Save_Refusal::Pipe, "it is a pipe",
+       "它是管道"},
+      // A device node of the null device's numbers: a save that wrongly
+      // wrote into it would lose nothing.
+      {"device.dat",
+       [](const fs::path &p) { return ::mknod(p.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0; },
+       S_IFCHR, false, Save_Refusal::Device, "it is a device", "它是设备"},
+      {"folder.dat", [](const fs::path &p) { return fs::create_directory(p); }, S_IFDIR, false,
+       Save_Refusal::Folder, "it is a folder", "它是文件夹"},
+      {"file_link.dat", linked("real.dat", [](const fs::path &p) {
+         Write_All(p.string(), "the old text");
+         return true;
+       }),
+       S_IFREG, true, Save_Refusal::None, nullptr, nullptr},
+  };
+  auto names = [&] {
+    std::vector<std::string> out;
+    for (const auto &e : fs::directory_iterator(dir)) out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  Shared().Radio_Image = Random_Image(15);
+  const std::string image_text = Image_File_Text(Shared().Radio_Image);
+  QPointer<File_Name_Dialog> dlg = Open(kForm_save_chann);
+  for (const Target &t : targets) {
+    SCOPED_TRACE(t.name);
+    if (!dlg) dlg = Open(kForm_save_chann);  // a good save closes it
+    const fs::path target = dir / t.name;
+    if (!t.make(target)) {
+      ADD_FAILURE() << "could not make the node (" << std::strerror(errno)
+                    << "); this test needs the right to make a FIFO and a device node (CAP_MKNOD, as root)";
+      continue;
+    }
+    auto check_node = [&] {
+      struct stat st {};
+      ASSERT_EQ(::stat(target.c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & S_IFMT, t.kind);
+      EXPECT_EQ(fs::is_symlink(target), t.link);
+    };
+    const std::vector<std::string> before = names();
+
+    if (t.refused == Save_Refusal::None) {
+      messages_.shown.clear();
+      EXPECT_FALSE(Confirm(dlg, QString::fromLatin1(t.name)));
+      ASSERT_EQ(messages_.shown.size(), 1u);
+      EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Complete storing  parameter."));
+      check_node();
+      EXPECT_EQ(Read_All(target.string()), image_text);
+      EXPECT_EQ(names(), before);
+      continue;
+    }
+    for (const bool chinese : {false, true}) {
+      Shared().Lang_Chinese = chinese;
+      messages_.shown.clear();
+      if (!dlg) dlg = Open(kForm_save_chann);
+      EXPECT_TRUE(Confirm(dlg, QString::fromLatin1(t.name)));
+      ASSERT_EQ(messages_.shown.size(), 1u);
+      const QString text = messages_.shown[0].text;
+      EXPECT_TRUE(text.contains(u'"' + Path(QString::fromLatin1(t.name)) + u'"')) << text.toStdString();
+      EXPECT_TRUE(text.contains(QString::fromUtf8(chinese ? t.why_cn : t.why_en))) << text.toStdString();
+      check_node();
+      EXPECT_EQ(names(), before);
+    }
+    Shared().Lang_Chinese = false;
+    // The alignment and signal files are saved by the same replace.
+    const Number_File_Result adj = Write_Adj_File(target.string(), Adjust_Table_Type{});
+    const Number_File_Result sig = Write_Sig_File(target.string(), Sig_File_Buffer{});
+    for (const Number_File_Result *r : {&adj, &sig}) {
+      EXPECT_EQ(r->fault, Number_Fault::Cannot_Write);
+      EXPECT_EQ(r->refused, t.refused);
+      EXPECT_EQ(r->reason, t.why_en);
+    }
+    check_node();
+    EXPECT_EQ(names(), before);
+  }
+  if (dlg) dlg->Command_close_Click();
+  QApplication::processEvents();
+}
+
+// A failed save says that the file of that name is unchanged only when one
+// was there: a new name that cannot be made leaves that sentence out.
+TEST_F(File_Dialogs, AFailedSaveSpeaksOfTheOldFileOnlyWhenThereWasOne) {
+  QFile locked(Path(QStringLiteral("locked.dat")));
+  ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+  locked.write("protected");
+  locked.close();
+  ASSERT_TRUE(locked.setPermissions(QFileDevice::ReadOwner));
+  QFile plain(Path(QStringLiteral("plain")));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  struct Case {
+    const char *name;
+    bool was_there;
+  };
+  const Case cases[] = {
+      {"locked.dat", true},              // write-protected: refused
+      {"none/new.dat", false},           // a folder that does not exist
+      {"plain/new.dat", false},          // a parent that is a regular file
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Path(QString::fromLatin1(c.name));
+    const Dat_Result r = Save_Image_File(path.toStdString(), Random_Image(16));
+    ASSERT_EQ(r.fault, Dat_Fault::Cannot_Write);
+    EXPECT_EQ(r.old_file_there, c.was_there);
+    const QString reason = QString::fromLocal8Bit(r.reason.c_str());
+    const QString en = Number_File_Fault_Text(path, r, false, kImage_File_Kind);
+    const QString cn = Number_File_Fault_Text(path, r, true, kImage_File_Kind);
+    const QString en_head = QStringLiteral("Cannot save the file \"") + path + QStringLiteral("\": ") + reason + u'.';
+    const QString cn_head = QStringLiteral("无法保存文件 \"") + path + QStringLiteral("\"：") + reason + u'。';
+    EXPECT_EQ(en, c.was_there ? en_head + QStringLiteral(" A file of that name that was there is unchanged.") : en_head);
+    EXPECT_EQ(cn, c.was_there ? cn_head + QStringLiteral("原有的同名文件未改变。") : cn_head);
+  }
+  EXPECT_EQ(Read_All(Path(QStringLiteral("locked.dat")).toStdString()), "protected");
 }
 
 TEST_F(File_Dialogs, ListsFollowTheDirectoryAndThePickedNameUsesIt) {

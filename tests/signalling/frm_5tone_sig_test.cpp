@@ -234,16 +234,23 @@ TEST_F(Tone5_Sig_File, A_Bad_File_Changes_Nothing_And_Says_Why) {
   struct Case {
     const char *what;
     std::function<void(const std::string &)> make;  // writes the file (or not)
+    const char *why;                                 // what the message says is wrong
   };
   const Case cases[] = {
-      {"missing", [](const std::string &) {}},
-      {"empty", [](const std::string &p) { Write_All(p, ""); }},
-      {"4095 numbers", [&](const std::string &p) { Write_All(p, good_text.substr(0, good_text.size() - 5)); }},
-      {"a word", [&](const std::string &p) { Write_All(p, replaced(3, "seven")); }},
-      {"256 in line 70", [&](const std::string &p) { Write_All(p, replaced(70, "256")); }},
-      {"-1 in line 80", [&](const std::string &p) { Write_All(p, replaced(80, "-1")); }},
-      {"a huge number", [&](const std::string &p) { Write_All(p, replaced(5, "99999999999999999999")); }},
-      {"binary garbage", [](const std::string &p) { Write_All(p, std::string("\x00\x01\xff\x7f" "ELF", 7)); }},
+      {"missing", [](const std::string &) {}, "No such file or directory"},
+      {"empty", [](const std::string &p) { Write_All(p, ""); }, "ends early: it holds 0 of its 4096 numbers"},
+      {"4095 numbers", [&](const std::string &p) { Write_All(p, good_text.substr(0, good_text.size() - 5)); },
+       "ends early: it holds 4095 of its 4096 numbers"},
+      {"a word", [&](const std::string &p) { Write_All(p, replaced(3, "seven")); },
+       "holds \"seven\" as item 49, which is no whole number"},
+      {"256 in line 70", [&](const std::string &p) { Write_All(p, replaced(70, "256")); },
+       "holds 256 as item 1121, outside its range"},
+      {"-1 in line 80", [&](const std::string &p) { Write_All(p, replaced(80, "-1")); },
+       "holds -1 as item 1281, outside its range"},
+      {"a huge number", [&](const std::string &p) { Write_All(p, replaced(5, "99999999999999999999")); },
+       "as item 81, outside its range"},
+      {"binary garbage", [](const std::string &p) { Write_All(p, std::string("\x00\x01\xff\x7f" "ELF", 7)); },
+       "as item 1, which is no whole number"},
   };
   Shared().Sig_File_Buf[100][3] = 1234;
   const auto buffer = Shared().Sig_File_Buf;
@@ -257,6 +264,7 @@ TEST_F(Tone5_Sig_File, A_Bad_File_Changes_Nothing_And_Says_Why) {
     Load(path);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(Texts()[0].contains(QString::fromStdString(path))) << Texts()[0].toStdString();
+    EXPECT_TRUE(Texts()[0].contains(QString::fromUtf8(c.why))) << Texts()[0].toStdString();
     EXPECT_NE(Texts()[0], "Succeed fold the Signal parameters from file.");
     EXPECT_EQ(Lines(0, 1023), image);
     EXPECT_EQ(Shared().Sig_File_Buf, buffer);
@@ -278,11 +286,36 @@ TEST_F(Tone5_Sig_File, A_Failed_Save_Leaves_The_Old_File_Whole) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(Texts()[0], "Complete storing Signal parameters.");
   EXPECT_EQ(Read_All(Path("kept.sig")), before);
-  // Into a directory that does not exist.
+  // The file was there, and the message says it is unchanged.
+  EXPECT_TRUE(Texts()[0].startsWith(QString::fromStdString("Cannot save the signal file \"" + Path("kept.sig") + "\": ")))
+      << Texts()[0].toStdString();
+  EXPECT_TRUE(Texts()[0].endsWith(". A file of that name that was there is unchanged.")) << Texts()[0].toStdString();
+  // Into a directory that does not exist: there was no such file, and the
+  // message does not speak of one.
   messages.shown.clear();
   Save(Path("none/x.sig"));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(Texts()[0], "Complete storing Signal parameters.");
+  EXPECT_TRUE(Texts()[0].startsWith(QString::fromStdString("Cannot save the signal file \"" + Path("none/x.sig") + "\": ")))
+      << Texts()[0].toStdString();
+  EXPECT_FALSE(Texts()[0].contains("was there")) << Texts()[0].toStdString();
+  // A pipe of that name is refused and named as a pipe, in either language.
+  ASSERT_EQ(::mkfifo(Path("pipe.sig").c_str(), 0600), 0);
+  for (const bool chinese : {false, true}) {
+    Shared().Lang_Chinese = chinese;
+    messages.shown.clear();
+    Save(Path("pipe.sig"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Texts()[0], chinese ? QString::fromStdString("无法保存信令参数文件 \"" + Path("pipe.sig") +
+                                                           "\"：它是管道。原有的同名文件未改变。")
+                                  : QString::fromStdString("Cannot save the signal file \"" + Path("pipe.sig") +
+                                                           "\": it is a pipe. A file of that name that was there "
+                                                           "is unchanged."));
+  }
+  Shared().Lang_Chinese = false;
+  struct stat st {};
+  ASSERT_EQ(::stat(Path("pipe.sig").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(Tone5_Sig_File, Timer4_Polls_Load_First_And_Waits_For_The_Window_Exchange) {
