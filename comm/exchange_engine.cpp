@@ -16,6 +16,9 @@ constexpr int kFirst_Byte_Ms = 15;  // from preparing a frame to its first byte
 constexpr int kIdent_Take = 50;     // taken once more than 49 bytes wait
 constexpr int kPassword_Take = 20;  // taken once more than 19 bytes wait
 constexpr int kBlock_Take = 69;     // a 64-byte answer: one byte, 58, address, length, data
+constexpr int kBlock_Len = 0x40;    // length byte of a 64-byte request and of its answer
+constexpr int kPassword_Len = 0x10;  // length byte of the password request and of its answer
+constexpr int kPassword_Compared = 12;  // user and super password
 constexpr int kDialog_Block_Addr = 0x3DC0;
 
 QString Text(const char *english, const char *chinese) {
@@ -139,6 +142,7 @@ bool Exchange_Engine::Start(bool write) {
   Data_Phase = false;
   msc_->Discard_Input();
   Hs_Stage = 0;
+  Req_Addr_Hi = Req_Addr_Lo = -1;
   const Shared_State &s = Shared();
   for (int i = 0; i < 8; ++i) Send_Buf[i] = s.Handshake_Bytes[i];
   Send_Len = 8;
@@ -226,8 +230,10 @@ void Exchange_Engine::Queue_Read_Request(bool leading_ack, int hi, int lo) {
   Send_Buf[i++] = kRead_Cmd;
   Send_Buf[i++] = hi & 0xFF;
   Send_Buf[i++] = lo & 0xFF;
-  Send_Buf[i++] = 0x40;
+  Send_Buf[i++] = kBlock_Len;
   Send_Len = i;
+  Req_Addr_Hi = hi & 0xFF;
+  Req_Addr_Lo = lo & 0xFF;
   Start_Send_Timer();
 }
 
@@ -409,7 +415,7 @@ void Exchange_Engine::On_Ident_Reply() {
       Send_Buf[0] = kRead_Cmd;
       Send_Buf[1] = map::kPasswordAddr >> 8;
       Send_Buf[2] = map::kPasswordAddr & 0xFF;
-      Send_Buf[3] = 0x10;
+      Send_Buf[3] = kPassword_Len;
       Send_Len = 4;
       Block_No = 0;
       Start_Send_Timer();
@@ -448,10 +454,10 @@ void Exchange_Engine::On_Password_Reply() {
     Send_Now(kAck);
     Current_Platform().Counting_Delay(Params.Pass_Wait);
   }
-  // The answer counts only when the 58 stands where all 12 compared bytes
-  // (block bytes 0-11, from 4 bytes after the 58) were among the 20 taken.
-  const int k = Find_Mark(Recv_Buf.data(), 20);
-  if (k < 0 || k + 4 + 12 > kPassword_Take) return;  // the watchdog ends the attempt
+  // Only the password block asked for counts, with all 12 compared bytes
+  // among the 20 taken; anything else is left to the watchdog.
+  const int k = Password_Answer_Mark(Recv_Buf.data());
+  if (k < 0) return;
   std::copy(Recv_Buf.begin() + k, Recv_Buf.begin() + k + 71, Recv_Buf.begin());
   Shared_State &s = Shared();
   for (int i = 0; i < 16; ++i) s.Radio_Passwords[i] = Recv_Buf[4 + i];
@@ -493,6 +499,25 @@ void Exchange_Engine::Send_First_Data_Frame(bool leading_ack) {
   Call(Steps.Data_Started);
 }
 
+int Exchange_Engine::Answer_Data_Start(const uint8_t *answer, Data_Start_Kind rule, int hi, int lo) {
+  const auto carries_request = [&](int mark) {
+    return answer[mark] == kData_Mark && answer[mark + 1] == hi && answer[mark + 2] == lo &&
+           answer[mark + 3] == kBlock_Len;
+  };
+  if (rule == Data_Start_Kind::Fixed_5) return carries_request(1) ? 5 : -1;
+  const int k = Find_Mark(answer, 5);
+  if (k < 0 || k + 4 + 64 > kBlock_Take) return -1;
+  return carries_request(k) ? k + 4 : -1;
+}
+
+int Exchange_Engine::Password_Answer_Mark(const uint8_t *answer) {
+  const int k = Find_Mark(answer, kPassword_Take - 1);
+  if (k < 0 || k + 4 + kPassword_Compared > kPassword_Take) return -1;
+  const bool asked = answer[k + 1] == (map::kPasswordAddr >> 8) && answer[k + 2] == (map::kPasswordAddr & 0xFF) &&
+                     answer[k + 3] == kPassword_Len;
+  return asked ? k : -1;
+}
+
 int Exchange_Engine::Frame_Data_Start(const std::array<uint8_t, 71> &frame, Data_Start_Kind rule) {
   if (rule == Data_Start_Kind::Fixed_5) return 5;
   const int k = Find_Mark(frame.data(), 5);
@@ -504,9 +529,10 @@ bool Exchange_Engine::Take_Block(std::array<uint8_t, 71> *frame) {
   if (Short_Of(kBlock_Take)) return false;
   Take(kBlock_Take, frame->data(), frame->size());
   msc_->Discard_Input();
-  // An answer whose data would run past the bytes taken is no answer: nothing
-  // is stored or acknowledged, and the watchdog ends the attempt.
-  if (Frame_Data_Start(*frame, Params.Data_Start) < 0) return false;
+  // An answer that is not the block asked for (line noise, another block, a
+  // 58 too far on for its data to lie within the bytes taken) is no answer:
+  // nothing is stored or acknowledged, and the watchdog ends the attempt.
+  if (Answer_Data_Start(frame->data(), Params.Data_Start, Req_Addr_Hi, Req_Addr_Lo) < 0) return false;
   timer2_->Set_Enabled(false);
   return true;
 }
@@ -613,10 +639,12 @@ void Exchange_Engine::Finish() {
 void Exchange_Engine::On_Dialog_Block_Reply() {
   Send_Now(kAck);
   Current_Platform().Counting_Delay(Params.Pass_Wait == kNo_Wait ? 0 : Params.Pass_Wait);
-  // The password block is the last 16 of the 64 data bytes; the answer counts
-  // only when the 12 password bytes were all among the 69 taken.
-  const int k = Find_Mark(Recv_Buf.data(), 20);
-  if (k < 0 || k + 52 + 12 > kBlock_Take) return;  // the watchdog ends the attempt
+  // The answer counts, as every 64-byte answer does, only when it is the
+  // block asked for with all its data among the 69 taken; the password block
+  // is the last 16 of its 64 data bytes. Anything else is left to the watchdog.
+  const int d = Answer_Data_Start(Recv_Buf.data(), Data_Start_Kind::After_Mark, Req_Addr_Hi, Req_Addr_Lo);
+  if (d < 0) return;
+  const int k = d - 4;
   std::copy(Recv_Buf.begin() + k, Recv_Buf.begin() + k + 71, Recv_Buf.begin());
   Shared_State &s = Shared();
   for (int i = 0; i < 16; ++i) s.Radio_Passwords[i] = Recv_Buf[52 + i];

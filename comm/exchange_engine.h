@@ -44,7 +44,8 @@ enum class Exchange_Variant {
 
 enum class Send_Mode { Whole_Frame, Byte_Per_Tick };
 // Where the 64 data bytes of a 69-byte answer begin: 4 bytes after the first
-// 58 among bytes 0-5 (byte 4 without one), or fixed at byte 5.
+// 58 among bytes 0-5 (byte 4 without one), or fixed at byte 5. The engine
+// takes an answer only when it is the block asked for (Answer_Data_Start).
 enum class Data_Start_Kind { After_Mark, Fixed_5 };
 enum class Ident_Show_Kind {
   Full,      // all band limits; panels 8, 10, 12, 14, 2 (model), 4 (""), 6 (version)
@@ -162,6 +163,19 @@ class Exchange_Engine {
   void Timer3_Timer();
   void MSC_OnComm();
 
+  // --- the answer check ---
+  // Whether a 69-byte answer is the block at hi, lo that was asked for, and
+  // where its 64 data bytes begin; -1 when it does not count.
+  //   After_Mark: the first 58 among bytes 0-5 is followed by hi, lo and 40,
+  //     and the data from 4 bytes after that 58 all lie within the 69 bytes
+  //     (so the 58 stands at byte 0 or 1: behind the radio's 06 or without it).
+  //   Fixed_5: bytes 1-4 are 58, hi, lo, 40; the data are bytes 5-68.
+  static int Answer_Data_Start(const uint8_t *answer, Data_Start_Kind rule, int hi, int lo);
+  // Whether a 20-byte answer is the password block asked for: the first 58
+  // is followed by the block's address and length 10, and the 12 compared
+  // bytes after them lie within the 20 bytes. The index of that 58, or -1.
+  static int Password_Answer_Mark(const uint8_t *answer);
+
   // --- helpers for the windows' own stores ---
   // Index of the first data byte of a stored frame by the Data_Start rule;
   // -1 when the 64 bytes from there would run past the 69 bytes of an answer.
@@ -202,6 +216,11 @@ class Exchange_Engine {
   Rx_Frame_Table Rx_Name_Frames{};
   // Channel editor: the awaited answer belongs to the name area.
   bool Name_Phase = false;
+  // Address of the block that the last read request asked for: the awaited
+  // 69-byte answer counts only when it carries this address. -1 from a start
+  // until the first request.
+  int Req_Addr_Hi = -1;
+  int Req_Addr_Lo = -1;
 
  private:
   bool Start(bool write);
@@ -211,8 +230,8 @@ class Exchange_Engine {
   void On_Dialog_Write_Answer();
   void On_Read_Reply();
   void On_Channel_Read_Reply();
-  // Takes a 69-byte answer when one is waiting and it is usable; stops the
-  // watchdog then.
+  // Takes a 69-byte answer when one is waiting and it is the block asked
+  // for (Answer_Data_Start); stops the watchdog then.
   bool Take_Block(std::array<uint8_t, 71> *frame);
   void On_Write_Ack();
 

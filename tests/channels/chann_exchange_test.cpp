@@ -135,6 +135,17 @@ TEST_F(Chann_Exchange_Test, Failures) {
          sim.faults.push_back(f);
        },
        "Fail connect with transceiver.", "Communication fault.", {"Reading 20 Data Block", 38, true}},
+      {"69 bytes of A5 for the first name block in every attempt", false,
+       [this] {
+         // Name block 0x1000 is the 3rd answer of the first attempt; a retry
+         // after a failure in the name area asks for record block 0 twice
+         // first, so there it is the 4th.
+         const int first = sim.sessions();  // the next session's number
+         for (int attempt = 0; attempt < 4; ++attempt)
+           for (int i = 0; i < 69; ++i)
+             sim.faults.push_back({sim::Fault::Kind::Corrupt_Byte, attempt == 0 ? 3 : 4, i, 0xA5, first + attempt});
+       },
+       "Fail connect with transceiver.", "Communication fault.", {"Reading 2 Data Block", 3, true}},
       {"wrong password", false,
        [this] { Form()->Text_PassWord->setText(QStringLiteral("111111")); },
        "PassWord Error, Reading Stop", "", {"Connecting with transceiver. ", 0, true}},

@@ -1,5 +1,7 @@
 // Tables: identification answers, the password rule and the password box,
 // and answers whose 58 stands in the wrong place.
+#include <tuple>
+
 #include "tests/comm/engine_fixture.h"
 
 namespace zv::test {
@@ -147,7 +149,7 @@ struct Mark_Case {
 
 class Misplaced_Mark : public Engine_Test, public ::testing::WithParamInterface<Mark_Case> {};
 
-TEST_P(Misplaced_Mark, Is_Stored_From_Its_Rule_Or_Refused_When_The_Data_Would_Run_Past) {
+TEST_P(Misplaced_Mark, Is_Stored_From_Its_Rule_Or_Refused_When_It_Is_Not_The_Block_Asked_For) {
   for (sim::Fault f : GetParam().faults) sim.faults.push_back(f);
   Make(presets::Options()).Begin_Read();
   ASSERT_TRUE(Run_To_End());
@@ -171,8 +173,9 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, Misplaced_Mark,
     ::testing::Values(
         Mark_Case{"mark_at_1", {}, 1, 5},
-        Mark_Case{"mark_at_0_stored_one_early", {On_First_Block(sim::Fault::Kind::Corrupt_Byte, 0, 0x58)}, 1, 4},
-        Mark_Case{"no_mark_stored_from_4", {On_First_Block(sim::Fault::Kind::Corrupt_Byte, 1, 0x00)}, 1, 4},
+        // A 58 in place of the 06 is the first 58, and the address does not follow it.
+        Mark_Case{"58_ahead_of_the_mark_refused", {On_First_Block(sim::Fault::Kind::Corrupt_Byte, 0, 0x58)}, 2, 5},
+        Mark_Case{"no_mark_refused", {On_First_Block(sim::Fault::Kind::Corrupt_Byte, 1, 0x00)}, 2, 5},
         Mark_Case{"mark_at_2_refused", {On_First_Block(sim::Fault::Kind::Extra_Byte, 0, 0x00)}, 2, 5},
         Mark_Case{"mark_at_5_refused",
                   {On_First_Block(sim::Fault::Kind::Corrupt_Byte, 1, 0x00),
@@ -196,6 +199,86 @@ TEST_F(Engine_Test, Password_Answer_Counts_Only_With_Every_Compared_Byte_Receive
     EXPECT_TRUE(messages.shown.empty());
   }
 }
+
+// The 21-byte password answer (06 58 3D F0 10 and 16 bytes, of which 20 are
+// taken) damaged in the first session: it counts only when its first 58 is
+// followed by 3D F0 10 and the 12 compared bytes lie within the 20 taken. A
+// refused answer stores nothing and ends the attempt by the watchdog; the
+// next attempt reads the area, or, when every attempt is damaged, the
+// failure report follows with the image unchanged.
+struct Password_Answer_Case {
+  const char *name;
+  std::vector<sim::Fault> faults;  // on frame 1; session -1 is set by the test
+  bool counts;
+};
+
+class Password_Answer : public Engine_Test,
+                        public ::testing::WithParamInterface<std::tuple<Password_Answer_Case, bool>> {};
+
+TEST_P(Password_Answer, Counts_Only_When_It_Is_The_Password_Block) {
+  const Password_Answer_Case &c = std::get<0>(GetParam());
+  const bool every_time = std::get<1>(GetParam());
+  for (sim::Fault f : c.faults) {
+    f.session = every_time ? -1 : 0;
+    sim.faults.push_back(f);
+  }
+  Shared().Radio_Image.Fill(0, 1024, 0, 16, 0xEE);
+  const Radio_Image_Table before = Shared().Radio_Image;
+  Shared().Radio_Passwords.fill(0xCC);
+  Make(presets::Options()).Begin_Read();
+  ASSERT_TRUE(Run_To_End());
+  if (c.counts || !every_time) {
+    EXPECT_EQ(completed, 1);
+    EXPECT_EQ(sim.sessions(), c.counts ? 1 : 2);
+    EXPECT_TRUE(messages.shown.empty());
+    for (int line = 224; line <= 255; ++line)
+      for (int col = 0; col < 16; ++col) ASSERT_EQ(Shared().Radio_Image(line, col), sim.Peek(line * 16 + col));
+    EXPECT_EQ(Shared().Radio_Passwords[0], '1');
+    EXPECT_EQ(Shared().Radio_Passwords[11], '9');
+  } else {
+    EXPECT_EQ(completed, 0);
+    EXPECT_EQ(sim.sessions(), 4);
+    EXPECT_EQ(Message_Texts(), (std::vector<std::string>{"Fail connect with transceiver."}));
+    EXPECT_TRUE(Shared().Radio_Image == before);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(Shared().Radio_Passwords[i], 0xCC) << i;
+    // No block was ever asked for: each attempt ended with the password request.
+    std::vector<uint8_t> attempt = Handshake();
+    Append(attempt, {0x06, 0x53, 0x3D, 0xF0, 0x10, 0x06});
+    std::vector<uint8_t> expect;
+    for (int a = 0; a < 4; ++a) expect.insert(expect.end(), attempt.begin(), attempt.end());
+    EXPECT_EQ(Sent(), expect);
+  }
+}
+
+sim::Fault On_Password(sim::Fault::Kind kind, int index, uint8_t value = 0) { return {kind, 1, index, value}; }
+
+std::vector<Password_Answer_Case> Password_Answer_Cases() {
+  using K = sim::Fault::Kind;
+  std::vector<sim::Fault> garbage;
+  for (int i = 0; i < 21; ++i) garbage.push_back(On_Password(K::Corrupt_Byte, i, 0xA5));
+  return {
+      {"as_sent", {}, true},
+      {"mark_at_0", {On_Password(K::Drop_Byte, 0)}, true},
+      {"mark_at_4", {On_Password(K::Extra_Byte, 1), On_Password(K::Extra_Byte, 1), On_Password(K::Extra_Byte, 1)},
+       true},
+      {"mark_at_5",
+       {On_Password(K::Extra_Byte, 1), On_Password(K::Extra_Byte, 1), On_Password(K::Extra_Byte, 1),
+        On_Password(K::Extra_Byte, 1)},
+       false},
+      {"no_mark", {On_Password(K::No_Mark, 0)}, false},
+      {"garbage", garbage, false},
+      {"other_high_address", {On_Password(K::Corrupt_Byte, 2, 0x3C)}, false},
+      {"other_low_address", {On_Password(K::Corrupt_Byte, 3, 0xC0)}, false},
+      {"length_not_10", {On_Password(K::Corrupt_Byte, 4, 0x40)}, false},
+  };
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, Password_Answer,
+                         ::testing::Combine(::testing::ValuesIn(Password_Answer_Cases()), ::testing::Bool()),
+                         [](const auto &info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "_every_time" : "_once");
+                         });
 
 }  // namespace
 }  // namespace zv::test

@@ -298,22 +298,33 @@ TEST_F(Dialog_Test, A_Byte_Before_The_Block_Has_Gone_Out_Is_No_Answer_To_It) {
   vp.Attach(1, &sim);
 }
 
-// Where the first 58 of the 64-byte block answer stands decides whether all
-// twelve password bytes were among the 69 bytes taken: only then is the old
-// password tested and the new block written.
+// The 64-byte block answer counts as every such answer does: its first 58
+// at position 0 or 1 (all 64 data bytes among the 69 taken), followed by the
+// address asked for (3D C0) and 40. Only then is the old password tested and
+// the new block written.
 struct Mark_Case {
   int mark_at;  // position of the first 58 in the answer; -1: none
   bool written;
+  const char *damage_name = nullptr;  // a row whose answer is damaged otherwise
+  std::vector<sim::Fault> damage = {};
 };
+
+// 69 bytes of A5 in place of the answer of simulator frame `frame`.
+std::vector<sim::Fault> Garbage_Answer(int frame) {
+  std::vector<sim::Fault> v;
+  for (int i = 0; i < 69; ++i) v.push_back({sim::Fault::Kind::Corrupt_Byte, frame, i, 0xA5});
+  return v;
+}
 
 class Dialog_Mark_Test : public Dialog_Test, public ::testing::WithParamInterface<Mark_Case> {};
 
-TEST_P(Dialog_Mark_Test, Block_Answer_Counts_Only_With_Its_58_At_Position_5_Or_Lower) {
+TEST_P(Dialog_Mark_Test, Block_Answer_Counts_Only_When_It_Is_The_Block_Asked_For) {
   const Mark_Case c = GetParam();
   using K = sim::Fault::Kind;
   // The radio's answer is 06 58 ...: its 58 stands at 1. Frame 1 of the
   // session is the block answer; a byte after the 64 data bytes keeps the
   // answer at 69 bytes or more, so that it is taken and looked at.
+  for (const sim::Fault &f : c.damage) sim.faults.push_back(f);
   if (c.mark_at == 0) {
     sim.faults.push_back({K::Drop_Byte, 1, 0});
     sim.faults.push_back({K::Extra_Byte, 1, 68, 0x00});
@@ -353,13 +364,18 @@ TEST_P(Dialog_Mark_Test, Block_Answer_Counts_Only_With_Its_58_At_Position_5_Or_L
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Mark_Positions, Dialog_Mark_Test,
-                         ::testing::Values(Mark_Case{0, true}, Mark_Case{1, true}, Mark_Case{5, true},
-                                           Mark_Case{6, false}, Mark_Case{9, false}, Mark_Case{-1, false}),
-                         [](const ::testing::TestParamInfo<Mark_Case> &info) {
-                           return info.param.mark_at < 0 ? std::string("none")
-                                                         : "at_" + std::to_string(info.param.mark_at);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Mark_Positions, Dialog_Mark_Test,
+    ::testing::Values(Mark_Case{0, true}, Mark_Case{1, true}, Mark_Case{2, false}, Mark_Case{5, false},
+                      Mark_Case{6, false}, Mark_Case{9, false}, Mark_Case{-1, false},
+                      Mark_Case{1, false, "other_high_address", {{sim::Fault::Kind::Corrupt_Byte, 1, 2, 0x3C}}},
+                      Mark_Case{1, false, "other_low_address", {{sim::Fault::Kind::Corrupt_Byte, 1, 3, 0xF0}}},
+                      Mark_Case{1, false, "length_not_40", {{sim::Fault::Kind::Corrupt_Byte, 1, 4, 0x10}}},
+                      Mark_Case{1, false, "garbage", Garbage_Answer(1)}),
+    [](const ::testing::TestParamInfo<Mark_Case> &info) {
+      if (info.param.damage_name) return std::string(info.param.damage_name);
+      return info.param.mark_at < 0 ? std::string("none") : "at_" + std::to_string(info.param.mark_at);
+    });
 
 }  // namespace
 }  // namespace zv::test

@@ -419,15 +419,27 @@ TEST_F(Comm_Windows, DamagedBlockAnswerIsNoAnswerAndTheReadStartsAgain) {
 }
 
 TEST_F(Comm_Windows, FrameWithTheMarkAtByte0IsStoredFromByte4) {
-  // Frame 2 (simulator frame 3) with 58 at byte 0: data taken one place early.
-  sim.faults = {{sim::Fault::Kind::Corrupt_Byte, 3, 0, 0x58}};
+  // Frame 2 (simulator frame 3) without the leading 06: 58 00 00 40 at bytes
+  // 0-3, the data from byte 4, one byte after them to make up the 69.
+  sim.faults = {{sim::Fault::Kind::Drop_Byte, 3, 0}, {sim::Fault::Kind::Extra_Byte, 3, 68, 0x00}};
   Form_Comm_Read *w = Load<Form_Comm_Read>();
   w->Command_read_Click();
   ASSERT_TRUE(Run_To_End());
   EXPECT_EQ(Texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
-  EXPECT_EQ(Shared().Radio_Image(0, 0), 0x40);
-  for (int i = 1; i < 64; ++i) EXPECT_EQ(Shared().Radio_Image(i / 16, i % 16), sim.Peek(i - 1)) << i;
-  for (int r = 4; r <= 787; ++r) ASSERT_EQ(Shared().Radio_Image(r, 3), sim.Peek(16 * r + 3));
+  EXPECT_EQ(sim.sessions(), 1);
+  Expect_Image_Holds_Radio(0, 787);
+}
+
+TEST_F(Comm_Windows, A58InPlaceOfThe06IsNoAnswerAndTheReadStartsAgain) {
+  // Frame 2 (simulator frame 3) of the first attempt begins 58 58 00 00 40:
+  // its first 58 is not followed by the address asked for.
+  sim.faults = {{sim::Fault::Kind::Corrupt_Byte, 3, 0, 0x58, 0}};
+  Form_Comm_Read *w = Load<Form_Comm_Read>();
+  w->Command_read_Click();
+  ASSERT_TRUE(Run_To_End());
+  EXPECT_EQ(sim.sessions(), 2);
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Complete reading data from the transceiver."});
+  Expect_Image_Holds_Radio(0, 787);
 }
 
 TEST_F(Comm_Windows, ChineseCaptionsAndTexts) {
