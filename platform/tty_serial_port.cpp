@@ -226,13 +226,14 @@ void Tty_Serial_Port::Output_Frame(const uint8_t *bytes, int count) {
 void Tty_Serial_Port::Write_All(const uint8_t *bytes, size_t count) {
   if (fd_ < 0) return;
   size_t done = 0;
-  // Attempts without progress; the kernel takes a frame whole unless its
-  // output queue is full.
+  // The kernel takes a frame whole unless its output queue is full. Only
+  // attempts in a row without progress count towards giving up.
   for (int attempt = 0; attempt < 50;) {
     const ssize_t n = ::write(fd_, bytes + done, count - done);
     if (n > 0) {
       done += static_cast<size_t>(n);
       if (done == count) return;
+      attempt = 0;
       continue;  // a partial write: the rest follows at once
     }
     ++attempt;
