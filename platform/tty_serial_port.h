@@ -15,8 +15,9 @@
 // one by one the port sleeps through the wire time of all but the last few
 // of them instead of waking for each (see ARCHITECTURE.md).
 // Output() writes the byte to the device at once; Output_Frame() writes the
-// whole frame in one write() (another follows only for what a partial write
-// left), so its bytes reach the kernel's queue together.
+// whole frame in one write(), so its bytes reach the kernel's queue together
+// (another write follows only after a partial or interrupted one, or while
+// the output queue is full).
 #pragma once
 
 #include <QSocketNotifier>
