@@ -211,11 +211,16 @@ void Exchange_Engine::Timer1_Timer() {
     Arm_Watchdog(Params.Watch_Byte_Ms);
     ++Send_Pos;
   } else {
-    while (Send_Pos < Send_Len) {
-      Send_Now(static_cast<uint8_t>(Send_Buf[Send_Pos]));
-      Arm_Watchdog(Params.Watch_Byte_Ms);
-      ++Send_Pos;
-    }
+    // The whole frame in one hand-over, so that the port puts it on the line
+    // without a gap: a radio that timed out between a leading 06 and the
+    // rest would take that 06 for a lone Ack.
+    std::array<uint8_t, std::tuple_size<decltype(Send_Buf)>::value> frame{};
+    const int count = Send_Len - Send_Pos;
+    for (int i = 0; i < count; ++i) frame[i] = static_cast<uint8_t>(Send_Buf[Send_Pos + i]);
+    Out_Byte = frame[count - 1];
+    msc_->Output_Frame(frame.data(), count);
+    Arm_Watchdog(Params.Watch_Byte_Ms);
+    Send_Pos = Send_Len;
   }
   if (Send_Pos >= Send_Len) {
     Arm_Watchdog(Params.Watch_Last_Ms);

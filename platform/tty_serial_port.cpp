@@ -217,11 +217,26 @@ void Tty_Serial_Port::Close() {
   lock_.Release();
 }
 
-void Tty_Serial_Port::Output(uint8_t byte) {
+void Tty_Serial_Port::Output(uint8_t byte) { Write_All(&byte, 1); }
+
+void Tty_Serial_Port::Output_Frame(const uint8_t *bytes, int count) {
+  if (count > 0) Write_All(bytes, static_cast<size_t>(count));
+}
+
+void Tty_Serial_Port::Write_All(const uint8_t *bytes, size_t count) {
   if (fd_ < 0) return;
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    const ssize_t n = ::write(fd_, &byte, 1);
-    if (n == 1) return;
+  size_t done = 0;
+  // The kernel takes a frame whole unless its output queue is full. Only
+  // attempts in a row without progress count towards giving up.
+  for (int attempt = 0; attempt < 50;) {
+    const ssize_t n = ::write(fd_, bytes + done, count - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+      if (done == count) return;
+      attempt = 0;
+      continue;  // a partial write: the rest follows at once
+    }
+    ++attempt;
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno != EAGAIN) return;  // the device is gone
     // The kernel's output queue is full: wait until it takes bytes again.

@@ -14,7 +14,10 @@
 // call comes once that many wait, and on a line that hands over its bytes
 // one by one the port sleeps through the wire time of all but the last few
 // of them instead of waking for each (see ARCHITECTURE.md).
-// Output() writes the byte to the device at once.
+// Output() writes the byte to the device at once; Output_Frame() writes the
+// whole frame in one write(), so its bytes reach the kernel's queue together
+// (another write follows only after a partial or interrupted one, or while
+// the output queue is full).
 #pragma once
 
 #include <QSocketNotifier>
@@ -65,6 +68,7 @@ class Tty_Serial_Port : public Serial_Port {
   bool Is_Open() const override { return fd_ >= 0; }
 
   void Output(uint8_t byte) override;
+  void Output_Frame(const uint8_t *bytes, int count) override;
   int In_Buffer_Count() override;
   int Input() override;
   void Discard_Input() override;
@@ -90,6 +94,9 @@ class Tty_Serial_Port : public Serial_Port {
   void Sleep_For_Bytes(int bytes);
   void Stop_Awaiting();
   void Notify();
+  // Writes the bytes to the device, waiting (bounded) while its output queue
+  // is full.
+  void Write_All(const uint8_t *bytes, size_t count);
 
   int fd_ = -1;
   bool hung_up_ = false;

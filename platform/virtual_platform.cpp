@@ -103,16 +103,23 @@ class Virtual_Serial_Port : public Serial_Port {
 
   bool Is_Open() const override { return open_; }
 
-  void Output(uint8_t byte) override {
-    if (!open_ || !p_) return;
-    Land();
+  void Output(uint8_t byte) override { Output_Frame(&byte, 1); }
+
+  // The bytes of a frame go on the line back to back, each as Output() would
+  // send it; the hand-over is recorded as one.
+  void Output_Frame(const uint8_t *bytes, int count) override {
+    if (!open_ || !p_ || count <= 0) return;
     Virtual_Platform::Line &line = p_->Line_Of(com_);
+    line.hand_overs.emplace_back(bytes, bytes + count);
     const double now = p_->now_ms_;
-    line.log.push_back({now, byte, true});
-    const double arrival = std::max(now, line.last_arrival_ms) + kByte_Wire_Ms;
-    line.last_arrival_ms = arrival;
-    if (!line.peer) return;
-    for (const Timed_Byte &answer : line.peer->Receive(byte, arrival)) Schedule(answer);
+    for (int i = 0; i < count; ++i) {
+      Land();  // an answer due by now goes into the log ahead of this byte
+      line.log.push_back({now, bytes[i], true});
+      const double arrival = std::max(now, line.last_arrival_ms) + kByte_Wire_Ms;
+      line.last_arrival_ms = arrival;
+      if (!line.peer) continue;
+      for (const Timed_Byte &answer : line.peer->Receive(bytes[i], arrival)) Schedule(answer);
+    }
   }
 
   int In_Buffer_Count() override {
@@ -274,7 +281,15 @@ const std::vector<Wire_Record> &Virtual_Platform::Wire_Log(int com_port) {
   return line.log;
 }
 
-void Virtual_Platform::Clear_Wire_Log(int com_port) { Line_Of(com_port).log.clear(); }
+void Virtual_Platform::Clear_Wire_Log(int com_port) {
+  Line &line = Line_Of(com_port);
+  line.log.clear();
+  line.hand_overs.clear();
+}
+
+const std::vector<std::vector<uint8_t>> &Virtual_Platform::Hand_Overs(int com_port) {
+  return Line_Of(com_port).hand_overs;
+}
 
 std::vector<uint8_t> Virtual_Platform::Sent_Bytes(int com_port) {
   std::vector<uint8_t> out;

@@ -10,7 +10,7 @@
 //   timer starts its period anew; an interval of 0 never fires.
 // - A byte handed to a port at time t reaches the peer at
 //   max(t, arrival of the previous byte) + kByte_Wire_Ms, as on a 9600-baud
-//   line. The peer's answers land in the port's input buffer at their arrival
+//   line; the bytes of a frame handed over whole are handed at the same t. The peer's answers land in the port's input buffer at their arrival
 //   times; each distinct arrival time raises one receive notification
 //   (On_Comm) as an event on the clock, like a receive threshold of 1.
 // - Counting_Delay(steps) moves the clock on by steps / 10000 ms while the
@@ -71,6 +71,9 @@ class Virtual_Platform : public Platform {
   void Clear_Wire_Log(int com_port);
   // Bytes the PC has sent on COMn, in order.
   std::vector<uint8_t> Sent_Bytes(int com_port);
+  // The same bytes as the PC handed them to the port: one entry per
+  // Output() (one byte) or Output_Frame() (the whole frame).
+  const std::vector<std::vector<uint8_t>> &Hand_Overs(int com_port);
   // Whether a port of this program holds COMn open now.
   bool Is_Held(int com_port) const;
 
@@ -88,6 +91,7 @@ class Virtual_Platform : public Platform {
     Virtual_Serial_Port *holder = nullptr;
     double last_arrival_ms = 0;  // when the last PC byte reaches the peer
     std::vector<Wire_Record> log;
+    std::vector<std::vector<uint8_t>> hand_overs;
   };
 
   long Next_Seq() { return ++seq_; }

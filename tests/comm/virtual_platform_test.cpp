@@ -122,6 +122,55 @@ TEST(Virtual_Platform, Bytes_Are_Paced_At_Wire_Time_And_Answers_Notify_Once_Per_
   EXPECT_DOUBLE_EQ(peer.closed_at[0], vp.Now() + 2 * kByte_Wire_Ms);  // behind 0x03
 }
 
+// A frame handed over whole crosses the line exactly as its bytes handed one
+// by one at the same moment would (the wire traces of every exchange test
+// rest on that), and is recorded as one hand-over. The peer answers the
+// frame's 58 at once, so its answer arrives while the rest of the frame is
+// still on the line.
+TEST(Virtual_Platform, A_Frame_Handed_Whole_Crosses_The_Line_As_Its_Bytes_Would) {
+  const std::vector<uint8_t> frame = {0x06, 0x58, 0x12, 0x30, 0x10, 0xAA};
+  struct Run {
+    std::vector<Wire_Record> log;
+    std::vector<Timed_Byte> got;
+    std::vector<std::vector<uint8_t>> hand_overs;
+  };
+  auto run = [&](bool whole) {
+    Virtual_Platform vp;
+    Echo_Peer peer;
+    peer.answer = [](uint8_t b, double t, std::vector<Timed_Byte> &out) {
+      if (b == 0x58) out.push_back({t, 0x33});
+    };
+    vp.Attach(2, &peer);
+    auto port = vp.New_Serial_Port();
+    EXPECT_TRUE(port->Open(2));
+    vp.Advance(40);
+    port->Output(0x06);  // the line is still busy with it when the frame comes
+    if (whole) {
+      port->Output_Frame(frame.data(), static_cast<int>(frame.size()));
+    } else {
+      for (uint8_t b : frame) port->Output(b);
+    }
+    vp.Advance(20);
+    port->Output_Frame(frame.data(), 0);  // nothing to hand over
+    return Run{vp.Wire_Log(2), peer.got, vp.Hand_Overs(2)};
+  };
+  const Run single = run(false);
+  const Run whole = run(true);
+  ASSERT_EQ(whole.log.size(), single.log.size());
+  for (size_t i = 0; i < single.log.size(); ++i) {
+    EXPECT_DOUBLE_EQ(whole.log[i].at_ms, single.log[i].at_ms) << i;
+    EXPECT_EQ(whole.log[i].byte, single.log[i].byte) << i;
+    EXPECT_EQ(whole.log[i].from_pc, single.log[i].from_pc) << i;
+  }
+  ASSERT_EQ(whole.got.size(), frame.size() + 1);
+  for (size_t i = 0; i < whole.got.size(); ++i) {
+    EXPECT_DOUBLE_EQ(whole.got[i].at_ms, 40 + (i + 1) * kByte_Wire_Ms) << i;
+    EXPECT_DOUBLE_EQ(whole.got[i].at_ms, single.got[i].at_ms) << i;
+  }
+  EXPECT_EQ(whole.hand_overs, (std::vector<std::vector<uint8_t>>{{0x06}, frame}));
+  EXPECT_EQ(single.hand_overs.size(), frame.size() + 1);
+}
+
 TEST(Virtual_Platform, Counting_Delay_Lands_Bytes_But_Dispatches_Nothing_Until_The_Handler_Returns) {
   Virtual_Platform vp;
   Echo_Peer peer;

@@ -17,6 +17,10 @@
 #include <functional>
 #include <iterator>
 #include <sstream>
+#include <thread>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include "image/dat_file.h"
@@ -391,6 +395,102 @@ TEST_F(TtyPortTest, LockFilesOfOtherProgramsAreHonoured) {
       EXPECT_EQ(lock_text(), c.text) << c.name;
     }
   }
+}
+
+// Write system calls this thread has made so far.
+long Write_Calls() {
+  std::ifstream io("/proc/thread-self/io");
+  std::string key;
+  long value = -1;
+  while (io >> key >> value)
+    if (key == "syscw:") return value;
+  return -1;
+}
+
+// A pseudo-terminal whose far end (the master) the test reads, with the
+// port on its near end as COM6.
+class Pty_Port {
+ public:
+  Pty_Port() {
+    master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return;
+    com_ = std::make_unique<Env_Var>("ZV_COM6", ptsname(master));
+    port.lock_dirs = {locks_.path().toStdString()};
+    opened = port.Open(6, &error);
+  }
+  ~Pty_Port() {
+    port.Close();
+    if (master >= 0) ::close(master);
+  }
+  // Reads what the far end holds once it holds something (one read).
+  Bytes Read_Once() {
+    pollfd ready{master, POLLIN, 0};
+    if (poll(&ready, 1, 5000) != 1) return {};
+    uint8_t got[4096];
+    const ssize_t n = ::read(master, got, sizeof got);
+    return n > 0 ? Bytes(got, got + n) : Bytes{};
+  }
+
+  int master = -1;
+  Tty_Serial_Port port;
+  bool opened = false;
+  std::string error;
+
+ private:
+  QTemporaryDir locks_;
+  std::unique_ptr<Env_Var> com_;
+};
+
+// A frame handed over whole reaches the device in one write(), so nothing can
+// come between its bytes: the far end takes them all with one read.
+TEST(TtyPort, AFrameReachesTheDeviceInOneWrite) {
+  Pty_Port pty;
+  ASSERT_TRUE(pty.opened) << pty.error;
+  ASSERT_GE(Write_Calls(), 0) << "no write count for this thread";
+  Bytes packet = {kAck, 0x58, 0x0E, 0x10, 0x10};
+  for (int i = 0; i < 16; ++i) packet.push_back(static_cast<uint8_t>(0xF0 + i));
+  Bytes long_frame;
+  for (int i = 0; i < 71; ++i) long_frame.push_back(static_cast<uint8_t>(i));
+  struct Case { const char *name; Bytes frame; };
+  const Case cases[] = {
+      {"handshake", Bytes(kHandshake_Bytes.begin(), kHandshake_Bytes.end())},
+      {"read request with its leading 06", {kAck, 0x53, 0x0E, 0x00, 0x40}},
+      {"write packet with its leading 06", packet},
+      {"71 bytes 00-46, line ends and flow-control characters among them", long_frame},
+  };
+  for (const Case &c : cases) {
+    const long before = Write_Calls();
+    pty.port.Output_Frame(c.frame.data(), static_cast<int>(c.frame.size()));
+    EXPECT_EQ(Write_Calls() - before, 1) << c.name;
+    EXPECT_EQ(pty.Read_Once(), c.frame) << c.name << ": one read takes the whole frame";
+  }
+  const long before = Write_Calls();
+  pty.port.Output_Frame(packet.data(), 0);
+  EXPECT_EQ(Write_Calls(), before) << "an empty frame writes nothing";
+}
+
+// More than the device takes at once: the write is partial, and the rest
+// follows as soon as the far end has taken bytes, in order and complete.
+TEST(TtyPort, AFrameLargerThanTheDeviceTakesGoesOutWhole) {
+  Pty_Port pty;
+  ASSERT_TRUE(pty.opened) << pty.error;
+  Bytes frame;
+  for (int i = 0; i < 256 * 1024; ++i) frame.push_back(static_cast<uint8_t>(i * 7 + i / 251));
+  Bytes got;
+  std::thread reader([&] {
+    while (got.size() < frame.size()) {
+      const Bytes part = pty.Read_Once();
+      if (part.empty()) return;  // nothing came within the poll's limit
+      got.insert(got.end(), part.begin(), part.end());
+    }
+  });
+  const long before = Write_Calls();
+  pty.port.Output_Frame(frame.data(), static_cast<int>(frame.size()));
+  const long calls = Write_Calls() - before;
+  reader.join();
+  EXPECT_GT(calls, 1) << "the device took the frame at once: nothing here was partial";
+  ASSERT_EQ(got.size(), frame.size());
+  EXPECT_TRUE(got == frame);
 }
 
 TEST(TtyPort, PortsThatDoNotExistOrAreNoTerminalFail) {
