@@ -10,7 +10,8 @@
 //   timer starts its period anew; an interval of 0 never fires.
 // - A byte handed to a port at time t reaches the peer at
 //   max(t, arrival of the previous byte) + kByte_Wire_Ms, as on a 9600-baud
-//   line; the bytes of a frame handed over whole are handed at the same t. The peer's answers land in the port's input buffer at their arrival
+//   line; the bytes of a frame handed over whole are all handed at the same
+//   t. The peer's answers land in the port's input buffer at their arrival
 //   times; each distinct arrival time raises one receive notification
 //   (On_Comm) as an event on the clock, like a receive threshold of 1.
 // - Counting_Delay(steps) moves the clock on by steps / 10000 ms while the
