@@ -206,12 +206,6 @@ TEST_F(Chann_Edit_Test, BandListActsOnlyOnItsOwnCell) {
   EXPECT_EQ(Row_Text(kRow), "VHF/UHF|" + std::string(kSplitRow).substr(9));
 }
 
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
-
 // The transmit tone of a row without a receive frequency, and the receive
 // tone and the settings of a row without a band: a click there shows no
 // editor (the band list, still shown after the band was chosen, is hidden

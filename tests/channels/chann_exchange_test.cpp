@@ -260,12 +260,6 @@ TEST_F(Chann_Exchange_Test, ClosingOtherwiseWarnsOnceAndEndsTheExchange) {
   }
 }
 
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
-
 // A read and then a write with the program in Chinese: the progress labels
 // and the completion messages in Chinese.
 TEST_F(Chann_Exchange_Test, ProgressAndCompletionInChinese) {
@@ -295,12 +289,6 @@ TEST_F(Chann_Exchange_Test, ProgressAndCompletionInChinese) {
   EXPECT_EQ(steps[steps.size() - 2], (Step{"正在写入  199  信道", 100, true}));
   EXPECT_EQ(steps.back(), (Step{"信道数据写入完毕 ！", 100, true}));
 }
-
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
 
 // A read whose attempt fails while a name block is awaited: the retry opens
 // anew and starts in the name phase, so the record block at 0x0000 comes in

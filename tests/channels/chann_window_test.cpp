@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "chann_fixture.h"
+#include "tests/support/captions.h"
 #include "image/dat_file.h"
 
 namespace zv::test {
@@ -217,21 +218,11 @@ TEST_F(Chann_Test, SizeFollowsTheMainWindowAgainstTheScreen) {
   EXPECT_NEAR(window->y(), Twips_To_Px((half.Scale_Height - half.Height / sy) / 2), 1);
 }
 
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
-
 // The window's title, buttons, password label and grid headings in the
 // language it was loaded in: English after start-up, Chinese when the
 // language was switched from the main window's menu before it opened again.
 TEST_F(Chann_Test, CaptionsAndHeadingsInBothLanguages) {
-  struct Caption {
-    const char *name;
-    const char *en, *cn;
-  };
-  const Caption captions[] = {
+  const std::initializer_list<Caption> captions = {
       {"Command_read", "Read", "读 取"},     {"Command_Write", "Write", "写 入"},
       {"Command_Clear", "Clear", "清 除"},   {"Command_def", "Default", "出厂值"},
       {"Command_save", "Save", "保 存"},     {"Command_open", "Open", "打 开"},
@@ -254,13 +245,7 @@ TEST_F(Chann_Test, CaptionsAndHeadingsInBothLanguages) {
     }
     frm_chann &f = *Form();
     EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "信道参数编辑" : "Channel Information"));
-    for (const Caption &c : captions) {
-      SCOPED_TRACE(c.name);
-      QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
-      ASSERT_NE(o, nullptr);
-      const QVariant text = o->property("text");
-      EXPECT_EQ(text.toString().toStdString(), std::string(chinese ? c.cn : c.en));
-    }
+    Expect_Captions(f, captions, chinese);
     ASSERT_EQ(Grid().Cols(), 16);
     for (int col = 0; col < 16; ++col)
       EXPECT_EQ(Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;

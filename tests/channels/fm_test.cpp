@@ -7,6 +7,7 @@
 #include <random>
 
 #include "chann_fixture.h"
+#include "tests/support/captions.h"
 #include "editors/channels/fm_window.h"
 #include "image/fm_defaults.h"
 #include "image/fm_record.h"
@@ -312,12 +313,6 @@ TEST_F(Fm_Test, ClosingByTheMainWindowWarnsAndEndsTheExchange) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
-
 // Default is the one button that works while the exchange runs: it loads and
 // shows the factory presets at once, and a running write sends them for the
 // packets that follow.
@@ -346,11 +341,7 @@ TEST_F(Fm_Test, DefaultIsNotRefusedWhileTheExchangeRuns) {
 
 // The window's captions and grid headings in the language it was loaded in.
 TEST_F(Fm_Test, CaptionsAndHeadingsInBothLanguages) {
-  struct Caption {
-    const char *name;
-    const char *en, *cn;
-  };
-  const Caption captions[] = {
+  const std::initializer_list<Caption> captions = {
       {"Command_read", "Read", "读 取"},     {"Command_Write", "Write", "写  入"},
       {"Command_Clear", "Clear", "清  除"},  {"Command_save", "Save", "保  存"},
       {"Command_open", "Open", "打  开"},    {"Command_close", "Close", "关  闭"},
@@ -367,12 +358,7 @@ TEST_F(Fm_Test, CaptionsAndHeadingsInBothLanguages) {
     }
     frm_FM &f = *Fm();
     EXPECT_EQ(f.windowTitle().toStdString(), std::string(chinese ? "FM 收音机频道编辑" : "FM Radio Information"));
-    for (const Caption &c : captions) {
-      SCOPED_TRACE(c.name);
-      QObject *o = f.findChild<QObject *>(QString::fromLatin1(c.name));
-      ASSERT_NE(o, nullptr);
-      EXPECT_EQ(o->property("text").toString().toStdString(), std::string(chinese ? c.cn : c.en));
-    }
+    Expect_Captions(f, captions, chinese);
     for (int col = 0; col < 3; ++col)
       EXPECT_EQ(Fm_Cell(0, col).toStdString(), std::string(chinese ? headings_cn[col] : headings_en[col])) << col;
   }

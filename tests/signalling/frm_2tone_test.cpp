@@ -522,12 +522,6 @@ TEST_F(Tone2_Test, Open_Save_And_Close_Buttons) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-}  // namespace
-}  // namespace zv::test
-
-namespace zv::test {
-namespace {
-
 // The window keeps what it shows when it becomes the active child window
 // again: an image changed behind it (a whole-radio read, a ".dat" file)
 // shows only at its next full redisplay, here the window opened again.
