@@ -317,9 +317,9 @@ Number_File_Result Replace_Target(const std::string &path, std::string_view text
 
   // The new file takes the old one's place by a rename, which the directory
   // allows even where the file itself is write-protected: such a file is
-  // refused, as writing into it would be.
-  const bool old_regular = old_exists;  // a node that is no regular file was refused above
-  if (old_regular &&
+  // refused, as writing into it would be. (What is there is a regular file:
+  // anything else was refused above.)
+  if (old_exists &&
       ((old_st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0))
     return Write_Fault(EACCES);
 
@@ -327,13 +327,13 @@ Number_File_Result Replace_Target(const std::string &path, std::string_view text
   const int fd = Create_Temp(dir, temp);
   if (fd < 0) {
     const int err = errno;
-    if ((err == EACCES || err == EPERM) && old_regular) return Write_In_Place(target, text);
+    if ((err == EACCES || err == EPERM) && old_exists) return Write_In_Place(target, text);
     return Write_Fault(err);
   }
 
   int err = Write_All(fd, text, -1);
   // The replaced file keeps its permissions.
-  if (!err && old_regular && ::fchmod(fd, old_st.st_mode & 07777) != 0) err = errno;
+  if (!err && old_exists && ::fchmod(fd, old_st.st_mode & 07777) != 0) err = errno;
   if (!err && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && !err) err = errno;
   if (!err && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
